@@ -1,0 +1,58 @@
+#include "image/gpif_image.h"
+
+#include <algorithm>
+
+namespace wfpack {
+
+namespace {
+
+constexpr std::uint8_t kInternalClockBit = 0x80;
+constexpr std::uint8_t kClockOutputEnableBit = 0x20;
+
+}  // namespace
+
+std::span<const std::uint8_t, kWaveBankSize> wave_bank(const GpifImage& image,
+                                                       std::size_t bank) {
+  return std::span<const std::uint8_t, kWaveBankSize>(
+      image.WaveData.data() + bank * kWaveBankSize, kWaveBankSize);
+}
+
+std::span<const std::uint8_t, kFlowBankSize> flow_bank(const GpifImage& image,
+                                                       std::size_t bank) {
+  return std::span<const std::uint8_t, kFlowBankSize>(
+      image.FlowStates.data() + bank * kFlowBankSize, kFlowBankSize);
+}
+
+void adjust_ifconfig(GpifImage& image) {
+  if ((image.IfConfig & kInternalClockBit) == 0) {
+    image.IfConfig =
+        static_cast<std::uint8_t>(image.IfConfig & ~kClockOutputEnableBit);
+  }
+}
+
+std::size_t used_bank_count(const GpifImage& image) {
+  return static_cast<std::size_t>(
+      std::count(image.BankUsed.begin(), image.BankUsed.end(), true));
+}
+
+std::size_t image_size(const GpifImage& image) {
+  return kImageHeadSize + used_bank_count(image) * kBankImageSize;
+}
+
+ImageBytes image_byte_sequence(const GpifImage& image) {
+  ImageBytes out;
+  auto* cursor = out.bytes.data();
+  *cursor++ = image.IfConfig;
+  cursor = std::copy(image.InitData.begin(), image.InitData.end(), cursor);
+  for (std::size_t bank = 0; bank < kBankCount; ++bank) {
+    if (!image.BankUsed[bank]) continue;
+    const auto wave = wave_bank(image, bank);
+    const auto flow = flow_bank(image, bank);
+    cursor = std::copy(wave.begin(), wave.end(), cursor);
+    cursor = std::copy(flow.begin(), flow.end(), cursor);
+  }
+  out.size = static_cast<std::size_t>(cursor - out.bytes.data());
+  return out;
+}
+
+}  // namespace wfpack
