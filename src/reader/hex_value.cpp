@@ -1,0 +1,100 @@
+#include "reader/hex_value.h"
+
+#include <array>
+
+namespace wfpack {
+
+namespace {
+
+constexpr std::array<std::uint8_t, 256> make_hex_digit_table() {
+  std::array<std::uint8_t, 256> table{};
+  for (auto& entry : table) entry = kNotHexDigit;
+  for (int i = 0; i < 10; ++i) table['0' + i] = static_cast<std::uint8_t>(i);
+  for (int i = 0; i < 6; ++i) {
+    table['a' + i] = static_cast<std::uint8_t>(10 + i);
+    table['A' + i] = static_cast<std::uint8_t>(10 + i);
+  }
+  return table;
+}
+
+constexpr auto kHexDigitTable = make_hex_digit_table();
+
+bool is_c_space(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
+         c == '\r';
+}
+
+constexpr std::uint32_t kLongMax = 0x7FFFFFFFu;
+constexpr std::uint32_t kLongMinMagnitude = 0x80000000u;
+
+}  // namespace
+
+std::uint8_t hex_digit_value(char c) {
+  return kHexDigitTable[static_cast<unsigned char>(c)];
+}
+
+HexReader HexReader::after_prefix() {
+  HexReader reader;
+  reader.stage_ = Stage::Prefix;
+  return reader;
+}
+
+bool HexReader::feed(char c) {
+  const std::uint8_t digit = hex_digit_value(c);
+  switch (stage_) {
+    case Stage::Space:
+      if (is_c_space(c)) return true;
+      if (c == '+' || c == '-') {
+        negative_ = c == '-';
+        stage_ = Stage::Sign;
+        return true;
+      }
+      break;
+    case Stage::Sign:
+      break;
+    case Stage::Zero:
+      // A leading "0" is a digit unless an x turns it into the prefix.
+      if (c == 'x' || c == 'X') {
+        any_digit_ = false;
+        stage_ = Stage::Prefix;
+        return true;
+      }
+      if (digit == kNotHexDigit) return false;
+      add_digit(digit);
+      return true;
+    case Stage::Prefix:
+    case Stage::Digits:
+      if (digit == kNotHexDigit) return false;
+      add_digit(digit);
+      return true;
+  }
+  // At the start of the number, after any space and sign.
+  if (c == '0') {
+    any_digit_ = true;
+    stage_ = Stage::Zero;
+    return true;
+  }
+  if (digit == kNotHexDigit) return false;
+  add_digit(digit);
+  return true;
+}
+
+std::int32_t HexReader::value() const {
+  if (!any_digit_) return 0;
+  if (negative_) {
+    if (overflow_ || magnitude_ >= kLongMinMagnitude) return INT32_MIN;
+    return -static_cast<std::int32_t>(magnitude_);
+  }
+  if (overflow_ || magnitude_ > kLongMax) return INT32_MAX;
+  return static_cast<std::int32_t>(magnitude_);
+}
+
+HexValue read_hex_value(std::string_view text) {
+  HexReader reader;
+  std::size_t consumed = 0;
+  while (consumed < text.size() && reader.feed(text[consumed])) ++consumed;
+  if (!reader.has_digits()) return {};
+  return {reader.value(), consumed};
+}
+
+}  // namespace wfpack

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace wfpack {
+
+// Lookup of a character's hexadecimal digit value; kNotHexDigit for any
+// other character.
+inline constexpr std::uint8_t kNotHexDigit = 0xFF;
+std::uint8_t hex_digit_value(char c);
+
+// Reads a hexadecimal number the way C's strtol does in base 16 with a
+// 32-bit long: leading white space, an optional sign, an optional 0x or 0X,
+// then hexadecimal digits. Out-of-range values saturate at the 32-bit limits
+// whatever the width of the platform's long, so the low byte of a huge value
+// is always 0xFF (or 0x00 for a huge negative one).
+//
+// It is fed one character at a time so that a value can be read across the
+// blocks in which the source arrives.
+class HexReader {
+ public:
+  // Starts right after a "0x" that has already been seen.
+  static HexReader after_prefix();
+
+  // Takes the next character. Returns false when the character is not part
+  // of the value; the value is then complete and the character is left for
+  // the caller.
+  bool feed(char c);
+
+  // Takes a hexadecimal digit that the caller has already looked up.
+  void add_digit(std::uint8_t digit) {
+    overflow_ = overflow_ || magnitude_ > 0x0FFFFFFFu;
+    magnitude_ = (magnitude_ << 4) | digit;
+    any_digit_ = true;
+    stage_ = Stage::Digits;
+  }
+
+  // The value read so far, as the complete value would be if the input
+  // ended here.
+  std::int32_t value() const;
+
+  // The value's low byte, as it is stored in the image.
+  std::uint8_t low_byte() const {
+    return static_cast<std::uint8_t>(static_cast<std::uint32_t>(value()));
+  }
+
+  bool has_digits() const { return any_digit_; }
+
+ private:
+  enum class Stage : std::uint8_t { Space, Sign, Zero, Prefix, Digits };
+
+  Stage stage_ = Stage::Space;
+  bool negative_ = false;
+  bool overflow_ = false;
+  bool any_digit_ = false;
+  std::uint32_t magnitude_ = 0;
+};
+
+struct HexValue {
+  std::int32_t value = 0;
+  // Number of characters the value used; 0 when no digit was found.
+  std::size_t used = 0;
+};
+
+// Reads a value from the start of text; the end of text ends the value as a
+// NUL would.
+HexValue read_hex_value(std::string_view text);
+
+}  // namespace wfpack
