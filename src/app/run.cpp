@@ -1,0 +1,65 @@
+#include "app/run.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+#include "app/base_name.h"
+#include "image/gpif_image.h"
+#include "reader/source_scanner.h"
+
+namespace wfpack {
+
+namespace {
+
+constexpr std::string_view kBanner =
+    "*********** Tabulon V1.0 by ZENOWARE(zenoware.example) **********\n";
+constexpr std::string_view kUsage =
+    "USAGE: wfpack gpif.c\n"
+    "       --> create gpif_dat.c & gpif_dat.bin file.\n";
+
+void report(std::ostream& console, std::string_view what,
+            std::string_view name) {
+  console << "File " << what << " err (" << name << ").\n";
+}
+
+// A directory opens for reading on some systems and then fails at the first
+// read; it is no source file, so it is refused up front like any other name
+// that cannot be opened.
+std::FILE* open_source(const char* name) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(name, ignored)) return nullptr;
+  return std::fopen(name, "rb");
+}
+
+}  // namespace
+
+int run(std::span<const char* const> args, std::ostream& console) {
+  GpifImage image;
+  console << kBanner;
+  if (args.size() != 2) {
+    console << kUsage;
+    return kExitSuccess;
+  }
+  const char* source_name = args[1];
+
+  std::FILE* source = open_source(source_name);
+  if (source == nullptr) {
+    report(console, "open", source_name);
+    return kExitFailure;
+  }
+  const ScanStatus status = scan_source_file(source, image);
+  std::fclose(source);
+  if (status == ScanStatus::ReadFailed) {
+    report(console, "read", source_name);
+    return kExitFailure;
+  }
+
+  adjust_ifconfig(image);
+  const std::string base = base_name(source_name);
+  static_cast<void>(base);
+  return kExitSuccess;
+}
+
+}  // namespace wfpack

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <ostream>
+#include <span>
+
+namespace wfpack {
+
+inline constexpr int kExitSuccess = 0;
+// Handed to the process exit as it is; a parent that keeps 8 bits of the
+// status sees 255.
+inline constexpr int kExitFailure = -1;
+
+// One whole conversion: args is the argument vector, program name first.
+// Everything the run reports goes to console. Returns the exit status.
+int run(std::span<const char* const> args, std::ostream& console);
+
+}  // namespace wfpack

@@ -1,0 +1,11 @@
+#include <cstddef>
+#include <iostream>
+#include <span>
+
+#include "app/run.h"
+
+int main(int argc, char** argv) {
+  return wfpack::run(
+      std::span<const char* const>(argv, static_cast<std::size_t>(argc)),
+      std::cout);
+}

@@ -1,0 +1,94 @@
+// Runs the built wfpack binary as a firmware build would.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kBanner =
+    "*********** Tabulon V1.0 by ZENOWARE(zenoware.example) **********\n";
+const std::string kUsage =
+    "USAGE: wfpack gpif.c\n       --> create gpif_dat.c & gpif_dat.bin file.\n";
+
+struct Outcome {
+  int status;
+  std::string output;
+};
+
+class Binary : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::path(testing::TempDir()) /
+           ("wfpack_e2e_" +
+            std::string(
+                testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  // Runs wfpack in the test's directory with the arguments as given to a
+  // shell.
+  Outcome wfpack(const std::string& arguments) const {
+    const std::string command = "cd '" + dir_.string() + "' && '" +
+                                WFPACK_BINARY + "' " + arguments +
+                                " 2>/dev/null";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return {-1000, ""};
+    std::string output;
+    char buffer[4096];
+    std::size_t count;
+    while ((count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+      output.append(buffer, count);
+    }
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1000, output};
+  }
+
+  void write(const std::string& name, const std::string& text) const {
+    std::ofstream(dir_ / name, std::ios::binary) << text;
+  }
+
+  bool has_outputs(const std::string& base) const {
+    return fs::exists(dir_ / (base + "_dat.c")) ||
+           fs::exists(dir_ / (base + "_dat.bin"));
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(Binary, WrongArgumentCountShowsUsage) {
+  for (const char* arguments : {"", "gpif.c other.c"}) {
+    const Outcome outcome = wfpack(arguments);
+    EXPECT_EQ(outcome.status, 0) << arguments;
+    EXPECT_EQ(outcome.output, kBanner + kUsage) << arguments;
+  }
+}
+
+TEST_F(Binary, UnopenableSourceExitsWith255) {
+  fs::create_directory(dir_ / "sources.c");
+  for (const char* name : {"missing.c", "sources.c"}) {
+    const Outcome outcome = wfpack(name);
+    EXPECT_EQ(outcome.status, 255) << name;
+    EXPECT_EQ(outcome.output,
+              kBanner + "File open err (" + std::string(name) + ").\n");
+    EXPECT_FALSE(has_outputs("missing"));
+    EXPECT_FALSE(has_outputs("sources"));
+  }
+}
+
+TEST_F(Binary, EmptySourceSucceeds) {
+  write("empty.c", "");
+  const Outcome outcome = wfpack("empty.c");
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.output, kBanner);
+}
+
+}  // namespace
