@@ -1,0 +1,105 @@
+#include "writers/c_array_file.h"
+
+#include <cstdint>
+
+namespace wfpack {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::size_t kWaveBytesPerLine = 8;
+constexpr std::size_t kFlowBytesPerLine = 9;
+
+bool is_identifier_char(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+         (c >= '0' && c <= '9') || c == '_';
+}
+
+// One image byte as "0x%2.2x,".
+void append_byte(std::string& out, std::uint8_t byte) {
+  constexpr std::string_view kDigits = "0123456789abcdef";
+  out += "0x";
+  out += kDigits[byte >> 4];
+  out += kDigits[byte & 0x0F];
+  out += ',';
+}
+
+// Formats are written with "\n"; each becomes CR LF in the file.
+void append_text(std::string& out, std::string_view text) {
+  for (char c : text) {
+    if (c == '\n') {
+      out += kLineEnd;
+    } else {
+      out += c;
+    }
+  }
+}
+
+void append_table(std::string& out, std::span<const std::uint8_t> bytes,
+                  std::size_t per_line) {
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    append_byte(out, bytes[i]);
+    if (i % per_line == per_line - 1) append_text(out, "\n\t");
+  }
+}
+
+void append_bank(std::string& out, const GpifImage& image, std::size_t bank) {
+  const char digit = static_cast<char>('0' + bank);
+  append_text(out, "// Wave data bank");
+  out += digit;
+  append_text(out, "\n\t");
+  append_table(out, wave_bank(image, bank), kWaveBytesPerLine);
+  append_text(out, "// Flow data bank");
+  out += digit;
+  append_text(out, "\n\t");
+  append_table(out, flow_bank(image, bank), kFlowBytesPerLine);
+}
+
+}  // namespace
+
+std::string c_array_file_name(std::string_view base_name) {
+  return std::string(base_name) + "_dat.c";
+}
+
+std::string c_array_name(std::string_view base_name) {
+  const std::size_t slash = base_name.rfind('/');
+  const std::string_view file =
+      slash == std::string_view::npos ? base_name : base_name.substr(slash + 1);
+  std::string name;
+  if (!file.empty() && file.front() >= '0' && file.front() <= '9') name += '_';
+  for (char c : file) name += is_identifier_char(c) ? c : '_';
+  return name + "_dat";
+}
+
+std::string render_c_array(const GpifImage& image,
+                           std::string_view array_name) {
+  std::string out;
+  out.reserve(c_array_size(image, array_name));
+  append_text(out, "typedef unsigned char u8;\nu8 ");
+  out += array_name;
+  append_text(out, "[]={\n\t");
+  append_byte(out, image.IfConfig);
+  append_text(out, "\t//IFCONFIG\n\t");
+  for (std::uint8_t byte : image.InitData) append_byte(out, byte);
+  append_text(out, "\t//CTL RDY init\n\t");
+  for (std::size_t bank = 0; bank < kBankCount; ++bank) {
+    if (image.BankUsed[bank]) append_bank(out, image, bank);
+  }
+  append_text(out, "};\n");
+  return out;
+}
+
+std::size_t c_array_size(const GpifImage& image, std::string_view array_name) {
+  const std::size_t banks = used_bank_count(image);
+  const std::size_t characters = 108 + array_name.size() + 900 * banks;
+  const std::size_t line_ends = 5 + 22 * banks;
+  return characters + line_ends;
+}
+
+OutputStatus write_c_array_file(const GpifImage& image,
+                                std::string_view base_name) {
+  const std::string text = render_c_array(image, c_array_name(base_name));
+  return write_output_file(c_array_file_name(base_name), text);
+}
+
+}  // namespace wfpack

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace wfpack {
+
+enum class OutputStatus : std::uint8_t { Written, OpenFailed, WriteFailed };
+
+// Creates or truncates the file at path and writes data to it unchanged.
+// Every write, the flush and the close are checked: a file that could not be
+// written completely is removed again, so that a firmware build never picks
+// up a truncated image.
+OutputStatus write_output_file(const std::string& path,
+                               std::span<const char> data);
+
+}  // namespace wfpack

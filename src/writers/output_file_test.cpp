@@ -1,0 +1,106 @@
+#include "writers/output_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace wfpack {
+namespace {
+
+namespace fs = std::filesystem;
+
+class OutputFile : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::path(testing::TempDir()) /
+           ("wfpack_out_" +
+            std::string(
+                testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string path(const char* name) const { return (dir_ / name).string(); }
+
+  static std::string contents(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(OutputFile, WritesBytesUnchangedAndTruncates) {
+  const std::string file = path("out.bin");
+  { std::ofstream(file) << std::string(5000, 'x'); }
+  const std::string data("a\nb\r\n\0\x1a", 7);
+  EXPECT_EQ(write_output_file(file, data), OutputStatus::Written);
+  EXPECT_EQ(contents(file), data);
+}
+
+TEST_F(OutputFile, NameThatCannotBeCreatedFailsToOpen) {
+  fs::create_directory(path("taken"));
+  for (const std::string& name : {path("taken"), path("no/such/dir/out.bin"),
+                                  path("") + std::string(300, 'n') + ".bin"}) {
+    EXPECT_EQ(write_output_file(name, "data"), OutputStatus::OpenFailed)
+        << name;
+  }
+}
+
+TEST_F(OutputFile, FullDeviceIsAWriteFailure) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  const std::string link = path("full.bin");
+  fs::create_symlink("/dev/full", link);
+  EXPECT_EQ(write_output_file(link, "data"), OutputStatus::WriteFailed);
+  // The device behind the link is no incomplete file and is left alone.
+  EXPECT_TRUE(fs::exists("/dev/full"));
+}
+
+// A file size limit makes a regular file fail part way, as a full disk
+// would.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_handler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*previous_handler_)(int) = nullptr;
+};
+
+TEST_F(OutputFile, IncompleteFileIsRemoved) {
+  const std::string file = path("partial.bin");
+  const std::string link = path("link.bin");
+  fs::create_symlink(file, link);
+  const std::string data(64 * 1024, 'd');
+  {
+    FileSizeLimit limit(1000);
+    EXPECT_EQ(write_output_file(file, data), OutputStatus::WriteFailed);
+    EXPECT_FALSE(fs::exists(file));
+    // Through a link, the incomplete file it leads to goes.
+    EXPECT_EQ(write_output_file(link, data), OutputStatus::WriteFailed);
+    EXPECT_FALSE(fs::exists(file));
+  }
+  EXPECT_EQ(write_output_file(file, data), OutputStatus::Written);
+  EXPECT_EQ(fs::file_size(file), data.size());
+}
+
+}  // namespace
+}  // namespace wfpack
