@@ -91,4 +91,45 @@ TEST_F(Binary, EmptySourceSucceeds) {
   EXPECT_EQ(outcome.output, kBanner);
 }
 
+TEST_F(Binary, ReadFailureExitsWith255) {
+  if (!fs::exists("/proc/self/mem")) GTEST_SKIP() << "no /proc here";
+  const Outcome outcome = wfpack("/proc/self/mem");
+  EXPECT_EQ(outcome.status, 255);
+  EXPECT_EQ(outcome.output, kBanner + "File read err (/proc/self/mem).\n");
+}
+
+const std::string kSource =
+    "const char xdata WaveData[128] =\n0x01\n};\n"
+    "const char xdata WaveData4[128] =\n0x04\n};\n";
+
+TEST_F(Binary, ConvertsIntoTheSourceDirectory) {
+  fs::create_directory(dir_ / "board.v2");
+  write("board.v2/gpif.c", kSource);
+  const Outcome outcome = wfpack("board.v2/gpif.c");
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.output, kBanner);
+  EXPECT_EQ(fs::file_size(dir_ / "board.v2/gpif_dat.c"), 117 + 4 + 2 * 922u);
+  EXPECT_EQ(fs::file_size(dir_ / "board.v2/gpif_dat.bin"), 8 + 2 * 164u);
+}
+
+TEST_F(Binary, OutputThatCannotBeCreatedExitsWith255) {
+  write("gpif.c", kSource);
+  fs::create_directory(dir_ / "gpif_dat.bin");
+  const Outcome outcome = wfpack("gpif.c");
+  EXPECT_EQ(outcome.status, 255);
+  EXPECT_EQ(outcome.output, kBanner + "File open err (gpif).\n");
+  // The C array file was complete before the binary was tried.
+  EXPECT_EQ(fs::file_size(dir_ / "gpif_dat.c"), 117 + 4 + 2 * 922u);
+}
+
+TEST_F(Binary, FullDiskExitsWith255AndLeavesNoTruncatedFile) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  write("gpif.c", kSource);
+  fs::create_symlink("/dev/full", dir_ / "gpif_dat.c");
+  const Outcome outcome = wfpack("gpif.c");
+  EXPECT_EQ(outcome.status, 255);
+  EXPECT_EQ(outcome.output, kBanner + "File write err (gpif_dat.c).\n");
+  EXPECT_FALSE(fs::exists(dir_ / "gpif_dat.bin"));
+}
+
 }  // namespace

@@ -8,6 +8,8 @@
 #include "app/base_name.h"
 #include "image/gpif_image.h"
 #include "reader/source_scanner.h"
+#include "writers/binary_image_file.h"
+#include "writers/c_array_file.h"
 
 namespace wfpack {
 
@@ -31,6 +33,24 @@ std::FILE* open_source(const char* name) {
   std::error_code ignored;
   if (std::filesystem::is_directory(name, ignored)) return nullptr;
   return std::fopen(name, "rb");
+}
+
+// Reports an output file that was not written. A file that cannot be
+// created is named by the base name, as firmware build scripts expect; a
+// failed write names the file itself.
+bool output_written(OutputStatus status, std::string_view base,
+                    std::string_view file_name, std::ostream& console) {
+  switch (status) {
+    case OutputStatus::Written:
+      return true;
+    case OutputStatus::OpenFailed:
+      report(console, "open", base);
+      return false;
+    case OutputStatus::WriteFailed:
+      report(console, "write", file_name);
+      return false;
+  }
+  return false;
 }
 
 }  // namespace
@@ -58,7 +78,14 @@ int run(std::span<const char* const> args, std::ostream& console) {
 
   adjust_ifconfig(image);
   const std::string base = base_name(source_name);
-  static_cast<void>(base);
+
+  // The C array file is complete and closed before the binary is created.
+  if (!output_written(write_c_array_file(image, base), base,
+                      c_array_file_name(base), console) ||
+      !output_written(write_binary_image_file(image, base), base,
+                      binary_image_file_name(base), console)) {
+    return kExitFailure;
+  }
   return kExitSuccess;
 }
 

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -103,6 +105,64 @@ TEST_F(Run, SourceWithoutTablesConverts) {
     EXPECT_EQ(result.status, 0) << name;
     EXPECT_EQ(result.console, kBanner) << name;
   }
+  EXPECT_EQ(fs::file_size("empty_dat.c"), 117 + 5u);
+  EXPECT_EQ(fs::file_size("empty_dat.bin"), 8u);
+  EXPECT_EQ(fs::file_size("plain_dat.c"), 117 + 5u);
+}
+
+const std::string kTwoBanks =
+    "  IFCONFIG = 0x63;\n"
+    "const char xdata WaveData5[128] =\n0x55\n};\n"
+    "const char xdata WaveData[128] =\n0x11\n};\n";
+
+TEST_F(Run, ConvertsBesideTheSource) {
+  fs::create_directories("work.v2");
+  write("work.v2/my.gpif.c", kTwoBanks);
+  const RunResult result = run_with({"work.v2/my.gpif.c"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.console, kBanner);
+  EXPECT_EQ(fs::file_size("work.v2/my_dat.c"), 117 + 2 + 2 * 922u);
+  std::ifstream binary("work.v2/my_dat.bin", std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(binary), {}};
+  ASSERT_EQ(bytes.size(), 8 + 2 * 164u);
+  EXPECT_EQ(bytes[0], 0x43);  // IFCONFIG after its adjustment
+  EXPECT_EQ(bytes[8], 0x11);  // bank 0 first, whatever the source order
+  EXPECT_EQ(bytes[8 + 164], 0x55);
+}
+
+TEST_F(Run, OutputThatCannotBeCreatedNamesTheBaseName) {
+  write("gpif.c", kTwoBanks);
+  fs::create_directory("gpif_dat.c");
+  const RunResult result = run_with({"gpif.c"});
+  EXPECT_EQ(result.status, -1);
+  EXPECT_EQ(result.console, kBanner + "File open err (gpif).\n");
+  EXPECT_FALSE(fs::exists("gpif_dat.bin"));
+}
+
+TEST_F(Run, BinaryThatCannotBeCreatedKeepsTheCArrayFile) {
+  write("gpif.c", kTwoBanks);
+  fs::create_directory("gpif_dat.bin");
+  const RunResult result = run_with({"gpif.c"});
+  EXPECT_EQ(result.status, -1);
+  EXPECT_EQ(result.console, kBanner + "File open err (gpif).\n");
+  EXPECT_EQ(fs::file_size("gpif_dat.c"), 117 + 4 + 2 * 922u);
+}
+
+TEST_F(Run, FailedWriteNamesTheFileAndStopsTheRun) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  write("gpif.c", kTwoBanks);
+  fs::create_symlink("/dev/full", "gpif_dat.c");
+  RunResult result = run_with({"gpif.c"});
+  EXPECT_EQ(result.status, -1);
+  EXPECT_EQ(result.console, kBanner + "File write err (gpif_dat.c).\n");
+  EXPECT_FALSE(fs::exists("gpif_dat.bin"));
+
+  fs::remove("gpif_dat.c");
+  fs::create_symlink("/dev/full", "gpif_dat.bin");
+  result = run_with({"gpif.c"});
+  EXPECT_EQ(result.status, -1);
+  EXPECT_EQ(result.console, kBanner + "File write err (gpif_dat.bin).\n");
+  EXPECT_EQ(fs::file_size("gpif_dat.c"), 117 + 4 + 2 * 922u);
 }
 
 }  // namespace
