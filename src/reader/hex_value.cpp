@@ -1,23 +1,8 @@
 #include "reader/hex_value.h"
 
-#include <array>
-
 namespace wfpack {
 
 namespace {
-
-constexpr std::array<std::uint8_t, 256> make_hex_digit_table() {
-  std::array<std::uint8_t, 256> table{};
-  for (auto& entry : table) entry = kNotHexDigit;
-  for (int i = 0; i < 10; ++i) table['0' + i] = static_cast<std::uint8_t>(i);
-  for (int i = 0; i < 6; ++i) {
-    table['a' + i] = static_cast<std::uint8_t>(10 + i);
-    table['A' + i] = static_cast<std::uint8_t>(10 + i);
-  }
-  return table;
-}
-
-constexpr auto kHexDigitTable = make_hex_digit_table();
 
 bool is_c_space(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
@@ -29,13 +14,18 @@ constexpr std::uint32_t kLongMinMagnitude = 0x80000000u;
 
 }  // namespace
 
-std::uint8_t hex_digit_value(char c) {
-  return kHexDigitTable[static_cast<unsigned char>(c)];
-}
-
 HexReader HexReader::after_prefix() {
   HexReader reader;
   reader.stage_ = Stage::Prefix;
+  return reader;
+}
+
+HexReader HexReader::after_digits(std::uint32_t magnitude, bool overflow) {
+  HexReader reader;
+  reader.stage_ = Stage::Digits;
+  reader.any_digit_ = true;
+  reader.magnitude_ = magnitude;
+  reader.overflow_ = overflow;
   return reader;
 }
 

@@ -1,15 +1,43 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 namespace wfpack {
 
-// Lookup of a character's hexadecimal digit value; kNotHexDigit for any
-// other character.
 inline constexpr std::uint8_t kNotHexDigit = 0xFF;
-std::uint8_t hex_digit_value(char c);
+
+namespace detail {
+
+constexpr std::array<std::uint8_t, 256> make_hex_digit_table() {
+  std::array<std::uint8_t, 256> table{};
+  for (auto& entry : table) entry = kNotHexDigit;
+  for (int i = 0; i < 10; ++i) table['0' + i] = static_cast<std::uint8_t>(i);
+  for (int i = 0; i < 6; ++i) {
+    table['a' + i] = static_cast<std::uint8_t>(10 + i);
+    table['A' + i] = static_cast<std::uint8_t>(10 + i);
+  }
+  return table;
+}
+
+inline constexpr auto kHexDigitTable = make_hex_digit_table();
+
+}  // namespace detail
+
+// A character's hexadecimal digit value, or kNotHexDigit for any other
+// character. Inline: the scanner looks up every digit of the source.
+inline std::uint8_t hex_digit_value(char c) {
+  return detail::kHexDigitTable[static_cast<unsigned char>(c)];
+}
+
+// The byte a value of 32-bit long stores: its low 8 bits once saturated.
+inline std::uint8_t saturated_low_byte(std::uint32_t magnitude, bool overflow) {
+  return overflow || magnitude > 0x7FFFFFFFu
+             ? std::uint8_t{0xFF}
+             : static_cast<std::uint8_t>(magnitude);
+}
 
 // Reads a hexadecimal number the way C's strtol does in base 16 with a
 // 32-bit long: leading white space, an optional sign, an optional 0x or 0X,
@@ -23,6 +51,8 @@ class HexReader {
  public:
   // Starts right after a "0x" that has already been seen.
   static HexReader after_prefix();
+  // Starts after a "0x" and the digits already accumulated in magnitude.
+  static HexReader after_digits(std::uint32_t magnitude, bool overflow);
 
   // Takes the next character. Returns false when the character is not part
   // of the value; the value is then complete and the character is left for

@@ -1,6 +1,8 @@
 #include "reader/source_scanner.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace wfpack {
@@ -17,7 +19,133 @@ constexpr std::size_t kReadBlockSize = 64 * 1024;
 
 constexpr char kEndOfInput = 0x1A;
 
+// Marks the bytes of word that are zero with their high bit. The lowest
+// mark is always exact; marks above it may be false, which is all a search
+// for the first such byte needs.
+constexpr std::uint64_t zero_bytes(std::uint64_t word) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101u;
+  constexpr std::uint64_t kHighs = 0x8080808080808080u;
+  return (word - kOnes) & ~word & kHighs;
+}
+
+bool is_value_stop(char c) { return c == '0' || c == '\n' || c == '\0'; }
+
+// Finds where the search for values on a block's line stops: at the "0"
+// that may start a value, a line feed or a NUL; end if there is none. It
+// tests eight bytes at a time, which keeps long comments cheap and, more
+// than that, spares the processor a hard-to-predict branch on every byte.
+const char* find_value_stop(const char* p, const char* end) {
+  // Right after a value the stop is often one character on: the line feed
+  // after a line's last comma, or the next "0x" after a blank.
+  if (end - p >= 2) {
+    if (is_value_stop(p[0])) return p;
+    if (is_value_stop(p[1])) return p + 1;
+    p += 2;
+  }
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr std::uint64_t kZeros = 0x3030303030303030u;
+    constexpr std::uint64_t kLineFeeds = 0x0A0A0A0A0A0A0A0Au;
+    while (end - p >= 8) {
+      std::uint64_t word;
+      std::memcpy(&word, p, sizeof word);
+      const std::uint64_t stops = zero_bytes(word ^ kZeros) |
+                                  zero_bytes(word ^ kLineFeeds) |
+                                  zero_bytes(word);
+      if (stops != 0) return p + std::countr_zero(stops) / 8;
+      p += 8;
+    }
+  }
+  while (p < end && !is_value_stop(*p)) ++p;
+  return p;
+}
+
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
+
+// Most values are two digits and end at a comma. Stores such a value, whose
+// digits start at p and are followed by at least one more character.
+bool store_two_digit_value(const char* p, std::uint8_t*& next) {
+  const std::uint8_t high = hex_digit_value(p[0]);
+  const std::uint8_t low = hex_digit_value(p[1]);
+  if ((high | low) >= 16 || hex_digit_value(p[2]) != kNotHexDigit) {
+    return false;
+  }
+  *next++ = static_cast<std::uint8_t>(high << 4 | low);
+  return true;
+}
+
+// What a character means right after a value's digits: a separator that
+// may be followed by the next value of a run, or the end of the line's
+// values (a line feed or a NUL).
+constexpr std::uint8_t kDigit = 0;
+constexpr std::uint8_t kSeparator = 1;
+constexpr std::uint8_t kLineStop = 2;
+
+constexpr std::array<std::uint8_t, 256> make_run_classes() {
+  std::array<std::uint8_t, 256> classes{};
+  for (std::size_t c = 0; c < classes.size(); ++c) {
+    classes[c] =
+        detail::kHexDigitTable[c] != kNotHexDigit ? kDigit : kSeparator;
+  }
+  classes['\n'] = kLineStop;
+  classes[0] = kLineStop;
+  return classes;
+}
+constexpr auto kRunClasses = make_run_classes();
+
+// The byte that two hexadecimal digits spell, indexed by the two characters
+// as they lie in memory; kNotTwoDigits where either is no digit.
+constexpr std::uint16_t kNotTwoDigits = 0x100;
+
+std::uint16_t two_chars(const char* p) {
+  std::uint16_t pair;
+  std::memcpy(&pair, p, sizeof pair);
+  return pair;
+}
+
+constexpr std::array<std::uint16_t, 65536> make_digit_pairs() {
+  std::array<std::uint16_t, 65536> pairs{};
+  for (std::size_t first = 0; first < 256; ++first) {
+    for (std::size_t second = 0; second < 256; ++second) {
+      const std::uint8_t high = detail::kHexDigitTable[first];
+      const std::uint8_t low = detail::kHexDigitTable[second];
+      const std::size_t index = std::endian::native == std::endian::little
+                                    ? first | second << 8
+                                    : first << 8 | second;
+      pairs[index] = high == kNotHexDigit || low == kNotHexDigit
+                         ? kNotTwoDigits
+                         : static_cast<std::uint16_t>(high << 4 | low);
+    }
+  }
+  return pairs;
+}
+constexpr auto kDigitPairs = make_digit_pairs();
+
+// Design tools write tables as runs like "0x07,0x04,0x3a": two-digit values
+// one separator apart. Following such a run by fixed steps keeps each value
+// independent of the search for the one before it, which is several times
+// faster than searching. p is at the character that ended a value; returns
+// where the run ends, again at such a character.
+const char* read_value_run(const char* p, const char* end, std::uint8_t*& next,
+                           const std::uint8_t* table_end) {
+  if (kRunClasses[static_cast<unsigned char>(*p)] != kSeparator) return p;
+  // Each step reads p[0] to p[5] and moves on by 5; it stops early at the
+  // end of the table.
+  constexpr std::ptrdiff_t kStep = 5;
+  if (end - p < kStep + 1) return p;
+  std::ptrdiff_t steps =
+      std::min<std::ptrdiff_t>((end - p - 1) / kStep, table_end - next);
+  const std::uint16_t prefix = two_chars("0x");
+  for (; steps > 0; --steps) {
+    const unsigned value = kDigitPairs[two_chars(p + 3)];
+    const unsigned after = kRunClasses[static_cast<unsigned char>(p[5])];
+    // "0x", two digits, then a separator or the end of the line's values.
+    if (two_chars(p + 1) != prefix || value > 0xFF || after == kDigit) break;
+    *next++ = static_cast<std::uint8_t>(value);
+    p += kStep;
+    if (after != kSeparator) break;
+  }
+  return p;
+}
 
 }  // namespace
 
@@ -29,24 +157,53 @@ std::size_t bank_from_selector(char selector) {
   return kNoBank;
 }
 
-HeaderMatcher::Result HeaderMatcher::feed(char c) {
-  switch (stage_) {
-    case Stage::Word:
-      if (c != literal_[matched_]) return Result::Failed;
-      if (++matched_ == literal_.size()) return word_done();
-      return Result::Pending;
-    case Stage::Gap:
-      if (!is_blank(c)) return Result::Failed;
-      stage_ = Stage::GapRest;
-      return Result::Pending;
-    case Stage::GapRest:
-      if (is_blank(c)) return Result::Pending;
-      return start_word(c);
-    case Stage::Selector:
-      selector_ = c;
-      return Result::Matched;
+HeaderMatcher::Result HeaderMatcher::match(const char*& p, const char* end) {
+  while (p < end) {
+    switch (stage_) {
+      case Stage::Word: {
+        // A literal holds no line feed, so a line that ends early fails
+        // here and p stays before its line feed.
+        const std::size_t count = std::min(literal_.size() - matched_,
+                                           static_cast<std::size_t>(end - p));
+        if (std::memcmp(p, literal_.data() + matched_, count) != 0) {
+          return Result::Failed;
+        }
+        p += count;
+        matched_ += count;
+        if (matched_ == literal_.size() && word_done()) return Result::Matched;
+        break;
+      }
+      case Stage::Gap:
+        if (!is_blank(*p)) return Result::Failed;
+        ++p;
+        stage_ = Stage::GapRest;
+        break;
+      case Stage::GapRest:
+        while (p < end && is_blank(*p)) ++p;
+        if (p == end) return Result::Pending;
+        if (!start_word(*p)) return Result::Failed;
+        break;
+      case Stage::Selector:
+        // The line feed itself is left to end the line; end_of_line then
+        // completes the header with it.
+        if (*p == '\n') return Result::Pending;
+        selector_ = *p++;
+        return Result::Matched;
+    }
   }
-  return Result::Failed;
+  return Result::Pending;
+}
+
+const char* HeaderMatcher::skip_usual_start(const char* p, const char* end) {
+  constexpr std::string_view kUsualStart = "const char xdata ";
+  if (static_cast<std::size_t>(end - p) <= kUsualStart.size() ||
+      std::memcmp(p, kUsualStart.data(), kUsualStart.size()) != 0) {
+    return p;
+  }
+  word_ = Word::Storage;
+  storage_seen_ = true;
+  stage_ = Stage::GapRest;
+  return p + kUsualStart.size();
 }
 
 HeaderMatcher::Result HeaderMatcher::end_of_line() {
@@ -57,7 +214,7 @@ HeaderMatcher::Result HeaderMatcher::end_of_line() {
 
 // Picks the next word by its first character: after "char" come the
 // optional storage class and the table name, which all begin differently.
-HeaderMatcher::Result HeaderMatcher::start_word(char c) {
+bool HeaderMatcher::start_word(char c) {
   stage_ = Stage::Word;
   matched_ = 0;
   if (word_ == Word::Const) {
@@ -80,19 +237,20 @@ HeaderMatcher::Result HeaderMatcher::start_word(char c) {
     storage_seen_ = true;
     literal_ = c == 'x' ? "xdata" : "__xdata";
   } else {
-    return Result::Failed;
+    return false;
   }
-  return feed(c);
+  return true;
 }
 
-HeaderMatcher::Result HeaderMatcher::word_done() {
+// Returns whether the header is complete with this word.
+bool HeaderMatcher::word_done() {
   if (word_ != Word::Name) {
     stage_ = Stage::Gap;
-    return Result::Pending;
+    return false;
   }
-  if (table_ == TableKind::InitData) return Result::Matched;
+  if (table_ == TableKind::InitData) return true;
   stage_ = Stage::Selector;
-  return Result::Pending;
+  return false;
 }
 
 void SourceScanner::open_block(TableKind table, char selector) {
@@ -171,6 +329,7 @@ const char* SourceScanner::step(const char* p, const char* end) {
       } else if (c == 'c') {
         header_ = HeaderMatcher{};
         state_ = State::Header;
+        return header_.skip_usual_start(p, end);
       } else {
         state_ = State::SkipLine;
       }
@@ -197,21 +356,19 @@ const char* SourceScanner::step(const char* p, const char* end) {
       state_ = State::SkipLine;
       return p;
 
-    case State::Header:
-      if (c == '\n') break;
-      switch (header_.feed(c)) {
-        case HeaderMatcher::Result::Pending:
-          return p + 1;
-        case HeaderMatcher::Result::Matched:
-          open_block(header_.table(), header_.selector());
-          // Values on the header's own line are not collected.
-          state_ = State::SkipLine;
-          return p + 1;
-        case HeaderMatcher::Result::Failed:
-          state_ = State::SkipLine;
-          return p;
+    case State::Header: {
+      const HeaderMatcher::Result result = header_.match(p, end);
+      if (result == HeaderMatcher::Result::Pending) {
+        if (p == end) return end;
+        break;  // at the line feed
       }
-      break;
+      if (result == HeaderMatcher::Result::Matched) {
+        open_block(header_.table(), header_.selector());
+      }
+      // Values on a header's own line are not collected.
+      state_ = State::SkipLine;
+      return p;
+    }
 
     case State::BlockLineStart:
       if (c == '}') {
@@ -260,31 +417,80 @@ const char* SourceScanner::step(const char* p, const char* end) {
   return p + 1;
 }
 
-// Looks for the next "0" that may start a value. Everything else on the
-// line is passed over: commas, blanks, comments and their words.
+// Looks for values on a line of a block: every "0x" starts one, wherever it
+// stands; everything else (commas, blanks, comments and their words) is
+// passed over. This is where nearly all of a source's bytes go, so a value
+// that lies wholly in the block is read right here; only one cut by the end
+// of the block goes through the value states.
 const char* SourceScanner::scan_values(const char* p, const char* end) {
-  if (block_is_full()) {
-    // Nothing more can be stored; only the "};" that ends the block
-    // matters now.
-    state_ = State::SkipLine;
-    return p;
-  }
-  for (; p < end; ++p) {
-    const char c = *p;
-    if (c == '0') {
-      state_ = State::ValueZero;
-      return p + 1;
+  std::uint8_t* next = next_;
+  std::uint8_t* const table_end = table_end_;
+  // Nothing more can be stored once the table is full; then only the "};"
+  // that ends the block matters, and the rest of the line is skipped.
+  while (next != table_end) {
+    p = find_value_stop(p, end);
+    if (p == end) break;
+    const char stop = *p++;
+    if (stop == '\n') {
+      // The block's next line: "};" at its start ends the block.
+      if (end - p < 2) {
+        next_ = next;
+        state_ = State::BlockLineStart;
+        return p;
+      }
+      if (p[0] == '}') {
+        if (p[1] == ';') {
+          next_ = next;
+          in_block_ = false;
+          state_ = State::SkipLine;
+          return p + 2;
+        }
+        ++p;  // a "}" starts no value
+      }
+      continue;
     }
-    if (c == '\n') {
-      end_line();
-      return p + 1;
-    }
-    if (c == '\0') {
+    if (stop == '\0') {
       // A NUL hides the rest of its line.
+      next_ = next;
       state_ = State::SkipLine;
-      return p + 1;
+      return p;
     }
+    // A "0": only a lower-case x right after it makes a value; otherwise
+    // the character after the "0" may itself start one.
+    if (p == end) {
+      next_ = next;
+      state_ = State::ValueZero;
+      return end;
+    }
+    if (*p != 'x') continue;
+    ++p;
+    if (end - p >= 3 && store_two_digit_value(p, next)) {
+      p = read_value_run(p + 2, end, next, table_end);
+      continue;
+    }
+    std::uint32_t magnitude = 0;
+    bool overflow = false;
+    const char* digits = p;
+    std::uint8_t digit;
+    while (p < end && (digit = hex_digit_value(*p)) != kNotHexDigit) {
+      overflow = overflow || magnitude > 0x0FFFFFFFu;
+      magnitude = (magnitude << 4) | digit;
+      ++p;
+    }
+    if (p == end) {
+      // The value may go on in the next block.
+      next_ = next;
+      value_ = p == digits ? HexReader::after_prefix()
+                           : HexReader::after_digits(magnitude, overflow);
+      state_ = State::ValueDigits;
+      return end;
+    }
+    // "0x" without digits stores 0x00, as strtol reads it. The character
+    // that ended the value is no digit, so the search goes on from it.
+    *next++ = saturated_low_byte(magnitude, overflow);
   }
+  next_ = next;
+  if (next == table_end && p < end) state_ = State::SkipLine;
   return p;
 }
 

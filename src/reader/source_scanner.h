@@ -12,15 +12,21 @@ namespace wfpack {
 // Which table a header line opens.
 enum class TableKind : std::uint8_t { InitData, WaveData, FlowStates };
 
-// Recognises a table header at the start of a line, fed one character at a
-// time: "const", blanks or tabs, "char", blanks or tabs, optionally "xdata"
-// or "__xdata" and blanks or tabs, then "InitData[7] =", or "WaveData" or
-// "FlowStates" followed by one bank selector character.
+// Recognises a table header at the start of a line, fed as the line
+// arrives: "const", blanks or tabs, "char", blanks or tabs, optionally
+// "xdata" or "__xdata" and blanks or tabs, then "InitData[7] =", or
+// "WaveData" or "FlowStates" followed by one bank selector character.
 class HeaderMatcher {
  public:
   enum class Result : std::uint8_t { Pending, Matched, Failed };
 
-  Result feed(char c);
+  // Takes characters from p on. Matched: p is past the header. Failed: p
+  // is at or before the character that does not fit, never past the line
+  // feed. Pending: more is needed; p is at end or at the line feed.
+  Result match(const char*& p, const char* end);
+  // Takes "const char xdata " at p in one step when it is there, as it is
+  // on nearly every header; returns where matching goes on.
+  const char* skip_usual_start(const char* p, const char* end);
   // The line ended while the matcher waited for more; a header that only
   // lacks its bank selector still opens a block.
   Result end_of_line();
@@ -37,8 +43,8 @@ class HeaderMatcher {
   };
   enum class Word : std::uint8_t { Const, Char, Storage, Name };
 
-  Result start_word(char c);
-  Result word_done();
+  bool start_word(char c);
+  bool word_done();
 
   Stage stage_ = Stage::Word;
   Word word_ = Word::Const;
