@@ -14,8 +14,10 @@ namespace detail {
 constexpr std::array<std::uint8_t, 256> make_hex_digit_table() {
   std::array<std::uint8_t, 256> table{};
   for (auto& entry : table) entry = kNotHexDigit;
-  for (int i = 0; i < 10; ++i) table['0' + i] = static_cast<std::uint8_t>(i);
-  for (int i = 0; i < 6; ++i) {
+  for (std::size_t i = 0; i < 10; ++i) {
+    table['0' + i] = static_cast<std::uint8_t>(i);
+  }
+  for (std::size_t i = 0; i < 6; ++i) {
     table['a' + i] = static_cast<std::uint8_t>(10 + i);
     table['A' + i] = static_cast<std::uint8_t>(10 + i);
   }

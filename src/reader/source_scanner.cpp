@@ -118,7 +118,9 @@ constexpr std::array<std::uint16_t, 65536> make_digit_pairs() {
   }
   return pairs;
 }
-constexpr auto kDigitPairs = make_digit_pairs();
+// Too large for some compilers to build while compiling; then it is built
+// once at start-up.
+const auto kDigitPairs = make_digit_pairs();
 
 // Design tools write tables as runs like "0x07,0x04,0x3a": two-digit values
 // one separator apart. Following such a run by fixed steps keeps each value

@@ -6,12 +6,16 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
+
+#include "support/reference_scan.h"
 
 namespace wfpack {
 namespace {
 
+using namespace std::string_literals;
 using Bytes = std::vector<std::uint8_t>;
 
 const std::string kWave0 = "const char xdata WaveData[128] =\n";
@@ -84,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // The value never runs on into the next line.
                     IfconfigCase{"  IFCONFIG =\n0x12\n", 0x00},
                     IfconfigCase{"  IFCONFIG = 0x1\0"
-                                 "2\n",
+                                 "2\n"s,
                                  0x01},
                     // Only the exact indentation counts.
                     IfconfigCase{" IFCONFIG = 0x12;\n", 0x00},
@@ -273,8 +277,7 @@ INSTANTIATE_TEST_SUITE_P(
             {0x05},
             {}},
         BlockCase{"NulHidesTheRestOfItsLine",
-                  kInit + std::string("0x01\0 0x02\n0x3", 15) +
-                      std::string("\0", 1) + "\n};\n",
+                  kInit + "0x01\0 0x02\n0x3\0\n};\n"s,
                   Table::Init,
                   0,
                   {0x01, 0x03},
@@ -407,7 +410,7 @@ std::vector<std::string> assorted_sources() {
           "  IFCONFIG = 0x12;\n" + kInit + "0x1,0x2\r\n};\n" + kWave0 +
               values(150) + "};\nconst char FlowStates[36] =\n" + values(36) +
               "};\n",
-          kInit + std::string("0x0\0x1 0x22\n}\n};\n", 20),
+          kInit + "0x0\0x1 0x22\n}\n};\n"s,
           "const char xdata WaveData5\n0x1\n};\n  IFCONFIG =\n"};
 }
 
@@ -441,6 +444,87 @@ TEST(SourceArrival, NothingRecognisedLeavesTheImageUntouched) {
        {std::string_view(""), std::string_view("int main(void) {}\n"),
         std::string_view("\n\n\n"), std::string_view("0x12\n};\n")}) {
     EXPECT_TRUE(same_image(scan(source), GpifImage{})) << source;
+  }
+}
+
+// Sources stitched together from the pieces that matter to the scanner, so
+// that random ones reach every rule often.
+std::string random_source(std::mt19937& random) {
+  static const std::vector<std::string> pieces = {
+      "0x",
+      "0x",
+      "0x12",
+      "0x3a,",
+      "0",
+      "x",
+      "X",
+      "0X",
+      "1",
+      "f",
+      "G",
+      ",",
+      " ",
+      "\t",
+      "\n",
+      "\n",
+      "\n",
+      "\r",
+      "\r\n",
+      std::string(1, '\0'),
+      "\x1a",
+      "};",
+      "}",
+      ";",
+      "  IFCONFIG =",
+      " -",
+      "+",
+      "FFFFFFFFF",
+      "80000000",
+      "/* 0x */",
+      "const char xdata WaveData",
+      "const char xdata FlowStates",
+      "const char xdata InitData[7] =",
+      "const char WaveData",
+      "const  char\t__xdata ",
+      "[128] =",
+      "3",
+      "7",
+      "9",
+      "[",
+      "0x01,0x02,0x03,0x04,0x05,0x06,0x07,0x08,\n"};
+  std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
+  std::uniform_int_distribution<int> length(0, 400);
+  std::string source;
+  // Mostly after a line feed, so that line beginnings are reached.
+  for (int n = length(random); n > 0; --n) {
+    const std::string& piece = pieces[pick(random)];
+    if (piece.size() > 8 && !source.empty() && source.back() != '\n' &&
+        random() % 4 != 0) {
+      source += '\n';
+    }
+    source += piece;
+    if (random() % 64 == 0) source += std::string(random() % 300, '0');
+  }
+  return source;
+}
+
+TEST(SourceArrival, MatchesAPlainModelOnRandomSources) {
+  std::mt19937 random(20261208);
+  for (int i = 0; i < 3000; ++i) {
+    std::string source = random_source(random);
+    if (i % 5 != 0) {
+      // Make most 0x1A bytes blanks, so that most sources are read to
+      // their end.
+      for (char& c : source) {
+        if (c == '\x1a' && random() % 4 != 0) c = ' ';
+      }
+    }
+    const GpifImage expected = reference::scan(source);
+    ASSERT_TRUE(same_image(scan(source), expected))
+        << testing::PrintToString(source);
+    const std::size_t block = 1 + random() % 97;
+    ASSERT_TRUE(same_image(scan_in_blocks(source, block), expected))
+        << "block size " << block << ": " << testing::PrintToString(source);
   }
 }
 

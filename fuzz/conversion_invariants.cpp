@@ -1,0 +1,117 @@
+#include "conversion_invariants.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "app/base_name.h"
+#include "image/gpif_image.h"
+#include "reader/source_scanner.h"
+#include "support/reference_scan.h"
+#include "writers/c_array_file.h"
+
+namespace wfpack {
+
+namespace {
+
+void require(bool holds, const char* rule) {
+  if (holds) return;
+  std::fprintf(stderr, "conversion invariant broken: %s\n", rule);
+  std::abort();
+}
+
+// Each image on the heap on its own, so that the address sanitizer notices
+// any byte read or written outside it.
+std::unique_ptr<GpifImage> scan_in_blocks(std::string_view input,
+                                          std::size_t block) {
+  auto image = std::make_unique<GpifImage>();
+  SourceScanner scanner(*image);
+  for (std::size_t at = 0; at < input.size(); at += block) {
+    if (!scanner.feed(input.substr(at, block))) break;
+  }
+  scanner.finish();
+  return image;
+}
+
+bool is_identifier(std::string_view name) {
+  if (name.empty() || (name.front() >= '0' && name.front() <= '9')) {
+    return false;
+  }
+  for (char c : name) {
+    const bool fits = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                      (c >= '0' && c <= '9') || c == '_';
+    if (!fits) return false;
+  }
+  return true;
+}
+
+int hex_value(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;  // upper case is never written
+}
+
+void check_c_array_text(const GpifImage& image, std::string_view name) {
+  const std::string text = render_c_array(image, name);
+  const std::size_t banks = used_bank_count(image);
+  require(text.size() == c_array_size(image, name), "C array size function");
+  require(text.size() == 113 + name.size() + 922 * banks, "C array size");
+
+  std::size_t line_ends = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\n') continue;
+    require(i > 0 && text[i - 1] == '\r', "every line ends with CR LF");
+    ++line_ends;
+  }
+  require(line_ends == 5 + 22 * banks, "C array line count");
+  require(text.ends_with("\t};\r\n"), "C array closes the array");
+
+  // Every "0x" after the declaration line is one image byte, in order.
+  const ImageBytes bytes = image_byte_sequence(image);
+  std::size_t count = 0;
+  for (std::size_t at = text.find("0x", text.find("[]={"));
+       at != std::string::npos; at = text.find("0x", at + 4)) {
+    require(at + 4 < text.size() && text[at + 4] == ',', "byte ends in comma");
+    const int high = hex_value(text[at + 2]);
+    const int low = hex_value(text[at + 3]);
+    require(high >= 0 && low >= 0, "two lower-case hexadecimal digits");
+    require(count < bytes.size, "no more bytes than the image");
+    require(bytes.bytes[count] == high * 16 + low, "byte read back");
+    ++count;
+  }
+  require(count == bytes.size, "every image byte is written");
+}
+
+}  // namespace
+
+void check_conversion_invariants(std::string_view input) {
+  const GpifImage expected = reference::scan(input);
+  const auto whole = scan_in_blocks(input, input.size() + 1);
+  require(reference::same_image(*whole, expected), "image equals the model");
+  const std::size_t block = 1 + input.size() % 61;
+  require(reference::same_image(*scan_in_blocks(input, block), expected),
+          "image does not depend on block size");
+
+  GpifImage& image = *whole;
+  const std::uint8_t before = image.IfConfig;
+  adjust_ifconfig(image);
+  require(image.IfConfig == ((before & 0x80) ? before : (before & ~0x20)),
+          "IFCONFIG adjustment");
+  require(image_byte_sequence(image).size == 8 + 164 * used_bank_count(image),
+          "image size");
+
+  check_c_array_text(image, "gpif_dat");
+
+  // The input's first line taken as a source name.
+  const std::string_view name = input.substr(0, input.find_first_of("\n"));
+  const std::string base = base_name(name.substr(0, name.find('\0')));
+  require(name.starts_with(base), "base name is a prefix of the name");
+  require(base.find('.', base.rfind('/') + 1) == std::string::npos,
+          "no period in the base name's file name");
+  const std::string array = c_array_name(base);
+  require(is_identifier(array) && array.ends_with("_dat"),
+          "array name is a C identifier");
+}
+
+}  // namespace wfpack

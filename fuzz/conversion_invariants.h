@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+namespace wfpack {
+
+// Converts input in memory through the program's own scanner and writers
+// and aborts, naming the rule, if anything that must hold for every source
+// does not: the image equals that of a plain model of the format whatever
+// blocks the input arrives in, the image and the C array text have exactly
+// the sizes their formats give, and the text reads back as the image.
+void check_conversion_invariants(std::string_view input);
+
+}  // namespace wfpack

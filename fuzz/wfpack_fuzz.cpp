@@ -1,0 +1,13 @@
+// libFuzzer entry: every input is a source file converted in memory.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "conversion_invariants.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
+  wfpack::check_conversion_invariants(
+      std::string_view(reinterpret_cast<const char*>(data), size));
+  return 0;
+}
