@@ -8,14 +8,15 @@
 #include <iterator>
 #include <string>
 
+#include "support/console_texts.h"
+#include "support/scratch_dir.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kBanner =
-    "*********** Tabulon V1.0 by ZENOWARE(zenoware.example) **********\n";
-const std::string kUsage =
-    "USAGE: wfpack gpif.c\n       --> create gpif_dat.c & gpif_dat.bin file.\n";
+using wfpack::testing_support::kBanner;
+using wfpack::testing_support::kUsage;
 
 struct Outcome {
   int status;
@@ -24,15 +25,7 @@ struct Outcome {
 
 class Binary : public testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(testing::TempDir()) /
-           ("wfpack_e2e_" +
-            std::string(
-                testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  Binary() : dir_(scratch_.path()) {}
 
   // Runs wfpack in the test's directory with the arguments as given to a
   // shell.
@@ -61,7 +54,8 @@ class Binary : public testing::Test {
            fs::exists(dir_ / (base + "_dat.bin"));
   }
 
-  fs::path dir_;
+  wfpack::testing_support::ScratchDir scratch_;
+  const fs::path& dir_;
 };
 
 TEST_F(Binary, WrongArgumentCountShowsUsage) {

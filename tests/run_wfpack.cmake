@@ -12,3 +12,16 @@ function(wfpack_convert source as)
     message(FATAL_ERROR "wfpack ${as} exited ${status}:\n${output}")
   endif()
 endfunction()
+
+# Fails unless both outputs in WORK_DIR equal the expected files in
+# GOLDEN_DIR byte for byte.
+function(wfpack_expect_golden)
+  foreach(output gpif_dat.c gpif_dat.bin)
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files
+      "${WORK_DIR}/${output}" "${GOLDEN_DIR}/${output}"
+      RESULT_VARIABLE differs)
+    if(differs)
+      message(FATAL_ERROR "${output} differs from ${GOLDEN_DIR}/${output}")
+    endif()
+  endforeach()
+endfunction()

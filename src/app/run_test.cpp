@@ -11,15 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "support/console_texts.h"
+#include "support/scratch_dir.h"
+
 namespace wfpack {
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kBanner =
-    "*********** Tabulon V1.0 by ZENOWARE(zenoware.example) **********\n";
-const std::string kUsage =
-    "USAGE: wfpack gpif.c\n       --> create gpif_dat.c & gpif_dat.bin file.\n";
+using testing_support::kBanner;
+using testing_support::kUsage;
 
 struct RunResult {
   int status;
@@ -38,32 +39,23 @@ RunResult run_with(std::initializer_list<const char*> arguments) {
 class Run : public testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::path(testing::TempDir()) /
-           ("wfpack_run_" +
-            std::string(
-                testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
     previous_ = fs::current_path();
-    fs::current_path(dir_);
+    fs::current_path(dir_.path());
   }
-  void TearDown() override {
-    fs::current_path(previous_);
-    fs::remove_all(dir_);
-  }
+  void TearDown() override { fs::current_path(previous_); }
   static void write(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
   }
   std::vector<std::string> files() const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_)) {
+    for (const auto& entry : fs::directory_iterator(dir_.path())) {
       names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());
     return names;
   }
 
-  fs::path dir_;
+  testing_support::ScratchDir dir_;
   fs::path previous_;
 };
 

@@ -9,6 +9,8 @@
 #include <iterator>
 #include <string>
 
+#include "support/scratch_dir.h"
+
 namespace wfpack {
 namespace {
 
@@ -16,24 +18,16 @@ namespace fs = std::filesystem;
 
 class OutputFile : public testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(testing::TempDir()) /
-           ("wfpack_out_" +
-            std::string(
-                testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+  std::string path(const char* name) const {
+    return (dir_.path() / name).string();
   }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string path(const char* name) const { return (dir_ / name).string(); }
 
   static std::string contents(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
   }
 
-  fs::path dir_;
+  testing_support::ScratchDir dir_;
 };
 
 TEST_F(OutputFile, WritesBytesUnchangedAndTruncates) {
