@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "support/scratch_dir.h"
+
 namespace wfpack {
 namespace {
 
-namespace fs = std::filesystem;
 
 std::string contents(const std::string& file) {
   std::ifstream in(file, std::ios::binary);
@@ -33,8 +33,8 @@ TEST(BinaryImageFile, HoldsTheByteSequenceOnly) {
     image.WaveData.fill(0x0A);
     image.FlowStates.fill(0x0D);
     for (std::size_t bank : c.banks) image.BankUsed[bank] = true;
-    const std::string base =
-        (fs::path(testing::TempDir()) / "wfpack_binary_test").string();
+    const testing_support::ScratchDir dir;
+    const std::string base = (dir.path() / "gpif").string();
     ASSERT_EQ(write_binary_image_file(image, base), OutputStatus::Written);
     const std::string written = contents(base + "_dat.bin");
     EXPECT_EQ(written.size(), 8 + 164 * c.banks.size());
