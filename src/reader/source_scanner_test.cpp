@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/reference_scan.h"
+#include "support/scratch_dir.h"
 
 namespace wfpack {
 namespace {
@@ -27,11 +28,16 @@ GpifImage scan(std::string_view text) {
   return image;
 }
 
+// Each block is copied to an allocation of exactly its size, as a read
+// block ends where its buffer does, so that the address sanitizer catches
+// any look past a block's end.
 GpifImage scan_in_blocks(std::string_view text, std::size_t block_size) {
   GpifImage image;
   SourceScanner scanner(image);
   for (std::size_t at = 0; at < text.size(); at += block_size) {
-    if (!scanner.feed(text.substr(at, block_size))) break;
+    const std::string_view block = text.substr(at, block_size);
+    const std::vector<char> own(block.begin(), block.end());
+    if (!scanner.feed({own.data(), own.size()})) break;
   }
   scanner.finish();
   return image;
@@ -529,16 +535,28 @@ TEST(SourceArrival, MatchesAPlainModelOnRandomSources) {
 }
 
 TEST(SourceArrival, FileIsReadToItsEnd) {
-  const auto path = std::filesystem::path(testing::TempDir()) / "scan_file.c";
-  const std::string source = kInit + "0x01 0x02\n};\n" + values(70000);
+  // Tables beyond the first read blocks, with a value across the end of the
+  // first block and a "};" right at the start of the third.
+  std::string source = "const char xdata WaveData2[128] =\n0x01\n";
+  source += std::string(65536 - 2 - source.size(), ' ') + "0x1234\n";
+  source += std::string(131072 - source.size(), ' ');
+  source.back() = '\n';
+  source += "};\n0x99\n" + kInit + "0x05 0x06\n};\n" + values(70000);
+  source += kWave0 + "0xAB\n";
+  const testing_support::ScratchDir dir;
+  const auto path = dir.path() / "scan_file.c";
   { std::ofstream(path, std::ios::binary) << source; }
   std::FILE* file = std::fopen(path.c_str(), "rb");
   ASSERT_NE(file, nullptr);
   GpifImage image;
   EXPECT_EQ(scan_source_file(file, image), ScanStatus::Complete);
   std::fclose(file);
-  EXPECT_TRUE(same_image(image, scan(source)));
-  std::filesystem::remove(path);
+  EXPECT_TRUE(same_image(image, reference::scan(source)));
+  EXPECT_EQ(image.WaveData[256], 0x01);
+  EXPECT_EQ(image.WaveData[257], 0x34);
+  EXPECT_EQ(image.WaveData[258], 0x00);  // the block ended before 0x99
+  EXPECT_EQ(image.InitData[1], 0x06);
+  EXPECT_EQ(image.WaveData[0], 0xAB);
 }
 
 TEST(SourceArrival, ReadErrorIsReported) {

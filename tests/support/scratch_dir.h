@@ -1,8 +1,10 @@
 // A fresh directory for the running test alone, removed again when the test
-// ends, so that tests never see each other's files.
+// ends, so that tests, and test runs side by side, never see each other's
+// files.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -13,7 +15,7 @@ class ScratchDir {
  public:
   ScratchDir()
       : path_(std::filesystem::path(testing::TempDir()) /
-              ("wfpack_" + test_name())) {
+              ("wfpack_" + std::to_string(getpid()) + "_" + test_name())) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
