@@ -28,13 +28,20 @@ std::unique_ptr<GpifImage> scan_in_blocks(std::string_view input,
                                           std::size_t block) {
   auto image = std::make_unique<GpifImage>();
   SourceScanner scanner(*image);
+  // Each block lies in an allocation of exactly its size, as a read block
+  // ends where its buffer does: one reused for the full blocks, one for the
+  // last.
+  const auto full_block = std::make_unique<char[]>(block);
   for (std::size_t at = 0; at < input.size(); at += block) {
-    // Each block in an allocation of exactly its size, as a read block
-    // ends where its buffer does.
     const std::string_view part = input.substr(at, block);
-    const auto own = std::make_unique<char[]>(part.size());
-    std::copy(part.begin(), part.end(), own.get());
-    if (!scanner.feed({own.get(), part.size()})) break;
+    std::unique_ptr<char[]> last;
+    char* buffer = full_block.get();
+    if (part.size() < block) {
+      last = std::make_unique<char[]>(part.size());
+      buffer = last.get();
+    }
+    std::copy(part.begin(), part.end(), buffer);
+    if (!scanner.feed({buffer, part.size()})) break;
   }
   scanner.finish();
   return image;
