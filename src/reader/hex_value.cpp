@@ -20,15 +20,6 @@ HexReader HexReader::after_prefix() {
   return reader;
 }
 
-HexReader HexReader::after_digits(std::uint32_t magnitude, bool overflow) {
-  HexReader reader;
-  reader.stage_ = Stage::Digits;
-  reader.any_digit_ = true;
-  reader.magnitude_ = magnitude;
-  reader.overflow_ = overflow;
-  return reader;
-}
-
 bool HexReader::feed(char c) {
   const std::uint8_t digit = hex_digit_value(c);
   switch (stage_) {
@@ -49,9 +40,7 @@ bool HexReader::feed(char c) {
         stage_ = Stage::Prefix;
         return true;
       }
-      if (digit == kNotHexDigit) return false;
-      add_digit(digit);
-      return true;
+      [[fallthrough]];
     case Stage::Prefix:
     case Stage::Digits:
       if (digit == kNotHexDigit) return false;

@@ -34,13 +34,6 @@ inline std::uint8_t hex_digit_value(char c) {
   return detail::kHexDigitTable[static_cast<unsigned char>(c)];
 }
 
-// The byte a value of 32-bit long stores: its low 8 bits once saturated.
-inline std::uint8_t saturated_low_byte(std::uint32_t magnitude, bool overflow) {
-  return overflow || magnitude > 0x7FFFFFFFu
-             ? std::uint8_t{0xFF}
-             : static_cast<std::uint8_t>(magnitude);
-}
-
 // Reads a hexadecimal number the way C's strtol does in base 16 with a
 // 32-bit long: leading white space, an optional sign, an optional 0x or 0X,
 // then hexadecimal digits. Out-of-range values saturate at the 32-bit limits
@@ -53,8 +46,6 @@ class HexReader {
  public:
   // Starts right after a "0x" that has already been seen.
   static HexReader after_prefix();
-  // Starts after a "0x" and the digits already accumulated in magnitude.
-  static HexReader after_digits(std::uint32_t magnitude, bool overflow);
 
   // Takes the next character. Returns false when the character is not part
   // of the value; the value is then complete and the character is left for

@@ -61,18 +61,6 @@ const char* find_value_stop(const char* p, const char* end) {
 
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
 
-// Most values are two digits and end at a comma. Stores such a value, whose
-// digits start at p and are followed by at least one more character.
-bool store_two_digit_value(const char* p, std::uint8_t*& next) {
-  const std::uint8_t high = hex_digit_value(p[0]);
-  const std::uint8_t low = hex_digit_value(p[1]);
-  if ((high | low) >= 16 || hex_digit_value(p[2]) != kNotHexDigit) {
-    return false;
-  }
-  *next++ = static_cast<std::uint8_t>(high << 4 | low);
-  return true;
-}
-
 // What a character means right after a value's digits: a separator that
 // may be followed by the next value of a run, or the end of the line's
 // values (a line feed or a NUL).
@@ -122,6 +110,15 @@ constexpr std::array<std::uint16_t, 65536> make_digit_pairs() {
 // once at start-up.
 const auto kDigitPairs = make_digit_pairs();
 
+// The byte that two hexadecimal digits at p spell when the character after
+// them is no digit, as with most values; kNotTwoDigits otherwise.
+unsigned two_digit_value(const char* p) {
+  if (kRunClasses[static_cast<unsigned char>(p[2])] == kDigit) {
+    return kNotTwoDigits;
+  }
+  return kDigitPairs[two_chars(p)];
+}
+
 // Design tools write tables as runs like "0x07,0x04,0x3a": two-digit values
 // one separator apart. Following such a run by fixed steps keeps each value
 // independent of the search for the one before it, which is several times
@@ -138,13 +135,12 @@ const char* read_value_run(const char* p, const char* end, std::uint8_t*& next,
       std::min<std::ptrdiff_t>((end - p - 1) / kStep, table_end - next);
   const std::uint16_t prefix = two_chars("0x");
   for (; steps > 0; --steps) {
-    const unsigned value = kDigitPairs[two_chars(p + 3)];
-    const unsigned after = kRunClasses[static_cast<unsigned char>(p[5])];
     // "0x", two digits, then a separator or the end of the line's values.
-    if (two_chars(p + 1) != prefix || value > 0xFF || after == kDigit) break;
+    const unsigned value = two_digit_value(p + 3);
+    if (two_chars(p + 1) != prefix || value > 0xFF) break;
     *next++ = static_cast<std::uint8_t>(value);
     p += kStep;
-    if (after != kSeparator) break;
+    if (kRunClasses[static_cast<unsigned char>(*p)] != kSeparator) break;
   }
   return p;
 }
@@ -466,30 +462,29 @@ const char* SourceScanner::scan_values(const char* p, const char* end) {
     }
     if (*p != 'x') continue;
     ++p;
-    if (end - p >= 3 && store_two_digit_value(p, next)) {
-      p = read_value_run(p + 2, end, next, table_end);
-      continue;
+    if (end - p >= 3) {
+      if (const unsigned value = two_digit_value(p); value <= 0xFF) {
+        *next++ = static_cast<std::uint8_t>(value);
+        p = read_value_run(p + 2, end, next, table_end);
+        continue;
+      }
     }
-    std::uint32_t magnitude = 0;
-    bool overflow = false;
-    const char* digits = p;
+    HexReader value = HexReader::after_prefix();
     std::uint8_t digit;
     while (p < end && (digit = hex_digit_value(*p)) != kNotHexDigit) {
-      overflow = overflow || magnitude > 0x0FFFFFFFu;
-      magnitude = (magnitude << 4) | digit;
+      value.add_digit(digit);
       ++p;
     }
     if (p == end) {
       // The value may go on in the next block.
       next_ = next;
-      value_ = p == digits ? HexReader::after_prefix()
-                           : HexReader::after_digits(magnitude, overflow);
+      value_ = value;
       state_ = State::ValueDigits;
       return end;
     }
     // "0x" without digits stores 0x00, as strtol reads it. The character
     // that ended the value is no digit, so the search goes on from it.
-    *next++ = saturated_low_byte(magnitude, overflow);
+    *next++ = value.low_byte();
   }
   next_ = next;
   if (next == table_end && p < end) state_ = State::SkipLine;

@@ -101,7 +101,6 @@ class SourceScanner {
   void store(std::uint8_t byte) {
     if (next_ != table_end_) *next_++ = byte;
   }
-  bool block_is_full() const { return next_ == table_end_; }
 
   GpifImage& image_;
   State state_ = State::LineStart;
