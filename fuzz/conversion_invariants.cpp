@@ -9,6 +9,7 @@
 #include "app/base_name.h"
 #include "image/gpif_image.h"
 #include "reader/source_scanner.h"
+#include "support/block_feed.h"
 #include "support/reference_scan.h"
 #include "writers/c_array_file.h"
 
@@ -27,23 +28,7 @@ void require(bool holds, const char* rule) {
 std::unique_ptr<GpifImage> scan_in_blocks(std::string_view input,
                                           std::size_t block) {
   auto image = std::make_unique<GpifImage>();
-  SourceScanner scanner(*image);
-  // Each block lies in an allocation of exactly its size, as a read block
-  // ends where its buffer does: one reused for the full blocks, one for the
-  // last.
-  const auto full_block = std::make_unique<char[]>(block);
-  for (std::size_t at = 0; at < input.size(); at += block) {
-    const std::string_view part = input.substr(at, block);
-    std::unique_ptr<char[]> last;
-    char* buffer = full_block.get();
-    if (part.size() < block) {
-      last = std::make_unique<char[]>(part.size());
-      buffer = last.get();
-    }
-    std::copy(part.begin(), part.end(), buffer);
-    if (!scanner.feed({buffer, part.size()})) break;
-  }
-  scanner.finish();
+  testing_support::scan_in_blocks(input, block, *image);
   return image;
 }
 
@@ -101,10 +86,10 @@ void check_c_array_text(const GpifImage& image, std::string_view name) {
 void check_conversion_invariants(std::string_view input) {
   const GpifImage expected = reference::scan(input);
   const auto whole = scan_in_blocks(input, input.size() + 1);
-  require(reference::same_image(*whole, expected), "image equals the model");
+  require(*whole == expected, "image equals the model");
   for (std::size_t block : {std::size_t{1}, std::size_t{2}, std::size_t{7},
                             1 + input.size() % 61}) {
-    require(reference::same_image(*scan_in_blocks(input, block), expected),
+    require(*scan_in_blocks(input, block) == expected,
             "image does not depend on block size");
   }
 

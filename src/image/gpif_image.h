@@ -32,6 +32,8 @@ struct GpifImage {
   // Only a WaveData header marks a bank as used; a bank takes part in the
   // image only when its flag is set.
   std::array<bool, kBankCount> BankUsed{};
+
+  bool operator==(const GpifImage&) const = default;
 };
 
 std::span<const std::uint8_t, kWaveBankSize> wave_bank(const GpifImage& image,

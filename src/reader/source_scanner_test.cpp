@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "support/block_feed.h"
 #include "support/reference_scan.h"
 #include "support/scratch_dir.h"
 
@@ -28,25 +29,10 @@ GpifImage scan(std::string_view text) {
   return image;
 }
 
-// Each block is copied to an allocation of exactly its size, as a read
-// block ends where its buffer does, so that the address sanitizer catches
-// any look past a block's end.
 GpifImage scan_in_blocks(std::string_view text, std::size_t block_size) {
   GpifImage image;
-  SourceScanner scanner(image);
-  for (std::size_t at = 0; at < text.size(); at += block_size) {
-    const std::string_view block = text.substr(at, block_size);
-    const std::vector<char> own(block.begin(), block.end());
-    if (!scanner.feed({own.data(), own.size()})) break;
-  }
-  scanner.finish();
+  testing_support::scan_in_blocks(text, block_size, image);
   return image;
-}
-
-bool same_image(const GpifImage& a, const GpifImage& b) {
-  return a.IfConfig == b.IfConfig && a.InitData == b.InitData &&
-         a.WaveData == b.WaveData && a.FlowStates == b.FlowStates &&
-         a.BankUsed == b.BankUsed;
 }
 
 std::string with_crlf(std::string_view text) {
@@ -153,7 +139,7 @@ class TableBlock : public testing::TestWithParam<BlockCase> {};
 
 TEST_P(TableBlock, StoresExactlyTheExpectedBytes) {
   const BlockCase& c = GetParam();
-  EXPECT_TRUE(same_image(scan(c.source), expected_image(c))) << c.source;
+  EXPECT_TRUE(scan(c.source) == expected_image(c)) << c.source;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -380,7 +366,7 @@ TEST(LongLines, ValuesAcrossAnyBoundaryStayWhole) {
   GpifImage want;
   std::copy(expected.begin(), expected.end(), want.WaveData.begin());
   want.BankUsed[0] = true;
-  EXPECT_TRUE(same_image(scan(kWave0 + line + "\n};\n"), want));
+  EXPECT_TRUE(scan(kWave0 + line + "\n};\n") == want);
 }
 
 TEST(LongLines, OneHundredThousandCharacterLine) {
@@ -424,7 +410,7 @@ TEST(SourceArrival, BlockSizeDoesNotChangeTheImage) {
   for (const std::string& source : assorted_sources()) {
     const GpifImage whole = scan(source);
     for (std::size_t block : {1u, 2u, 3u, 5u, 13u, 64u, 119u}) {
-      EXPECT_TRUE(same_image(scan_in_blocks(source, block), whole))
+      EXPECT_TRUE(scan_in_blocks(source, block) == whole)
           << "block size " << block;
     }
   }
@@ -432,7 +418,7 @@ TEST(SourceArrival, BlockSizeDoesNotChangeTheImage) {
 
 TEST(SourceArrival, CrLfLineEndsGiveTheSameImage) {
   for (const std::string& source : assorted_sources()) {
-    EXPECT_TRUE(same_image(scan(with_crlf(source)), scan(source)));
+    EXPECT_TRUE(scan(with_crlf(source)) == scan(source));
   }
 }
 
@@ -449,7 +435,7 @@ TEST(SourceArrival, NothingRecognisedLeavesTheImageUntouched) {
   for (std::string_view source :
        {std::string_view(""), std::string_view("int main(void) {}\n"),
         std::string_view("\n\n\n"), std::string_view("0x12\n};\n")}) {
-    EXPECT_TRUE(same_image(scan(source), GpifImage{})) << source;
+    EXPECT_TRUE(scan(source) == GpifImage{}) << source;
   }
 }
 
@@ -526,10 +512,9 @@ TEST(SourceArrival, MatchesAPlainModelOnRandomSources) {
       }
     }
     const GpifImage expected = reference::scan(source);
-    ASSERT_TRUE(same_image(scan(source), expected))
-        << testing::PrintToString(source);
+    ASSERT_TRUE(scan(source) == expected) << testing::PrintToString(source);
     const std::size_t block = 1 + random() % 97;
-    ASSERT_TRUE(same_image(scan_in_blocks(source, block), expected))
+    ASSERT_TRUE(scan_in_blocks(source, block) == expected)
         << "block size " << block << ": " << testing::PrintToString(source);
   }
 }
@@ -551,7 +536,7 @@ TEST(SourceArrival, FileIsReadToItsEnd) {
   GpifImage image;
   EXPECT_EQ(scan_source_file(file, image), ScanStatus::Complete);
   std::fclose(file);
-  EXPECT_TRUE(same_image(image, reference::scan(source)));
+  EXPECT_TRUE(image == reference::scan(source));
   EXPECT_EQ(image.WaveData[256], 0x01);
   EXPECT_EQ(image.WaveData[257], 0x34);
   EXPECT_EQ(image.WaveData[258], 0x00);  // the block ended before 0x99

@@ -172,10 +172,4 @@ inline GpifImage scan(std::string_view input) {
   return image;
 }
 
-inline bool same_image(const GpifImage& a, const GpifImage& b) {
-  return a.IfConfig == b.IfConfig && a.InitData == b.InitData &&
-         a.WaveData == b.WaveData && a.FlowStates == b.FlowStates &&
-         a.BankUsed == b.BankUsed;
-}
-
 }  // namespace wfpack::reference
