@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,8 @@ namespace wfpack {
 // "work/gpif.c" gives "work/gpif"; a file name without a period is kept
 // whole.
 std::string base_name(std::string_view source_name);
+
+// Where the file name starts in a path: after its last "/", or at 0.
+std::size_t file_name_start(std::string_view path);
 
 }  // namespace wfpack

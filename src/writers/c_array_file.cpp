@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "app/base_name.h"
+
 namespace wfpack {
 
 namespace {
@@ -62,9 +64,7 @@ std::string c_array_file_name(std::string_view base_name) {
 }
 
 std::string c_array_name(std::string_view base_name) {
-  const std::size_t slash = base_name.rfind('/');
-  const std::string_view file =
-      slash == std::string_view::npos ? base_name : base_name.substr(slash + 1);
+  const std::string_view file = base_name.substr(file_name_start(base_name));
   std::string name;
   if (!file.empty() && file.front() >= '0' && file.front() <= '9') name += '_';
   for (char c : file) name += is_identifier_char(c) ? c : '_';
