@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,7 +12,7 @@ namespace wfpack {
 // whole.
 std::string base_name(std::string_view source_name);
 
-// Where the file name starts in a path: after its last "/", or at 0.
-std::size_t file_name_start(std::string_view path);
+// The file name of a path: what follows its last "/", or the whole path.
+std::string_view file_name_of(std::string_view path);
 
 }  // namespace wfpack

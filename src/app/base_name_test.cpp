@@ -30,6 +30,19 @@ TEST(BaseName, CutsTheFileNameAtItsFirstPeriod) {
   }
 }
 
+TEST(FileNameOf, LeavesTheDirectoryPartOff) {
+  struct Case {
+    const char* path;
+    const char* file_name;
+  };
+  for (const Case& c :
+       {Case{"gpif", "gpif"}, Case{"work/gpif", "gpif"},
+        Case{"../gpif", "gpif"}, Case{"proj.v2/gpif", "gpif"},
+        Case{"/abs/dir/g", "g"}, Case{"work/", ""}, Case{"", ""}}) {
+    EXPECT_EQ(file_name_of(c.path), c.file_name) << c.path;
+  }
+}
+
 TEST(BaseName, KeepsNamesOfAnyLength) {
   const std::string stem(5000, 'a');
   EXPECT_EQ(base_name(stem + ".c"), stem);

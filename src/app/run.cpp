@@ -80,7 +80,8 @@ int run(std::span<const char* const> args, std::ostream& console) {
   const std::string base = base_name(source_name);
 
   // The C array file is complete and closed before the binary is created.
-  if (!output_written(write_c_array_file(image, base), base,
+  const std::string array_name = c_array_name(file_name_of(base));
+  if (!output_written(write_c_array_file(image, base, array_name), base,
                       c_array_file_name(base), console) ||
       !output_written(write_binary_image_file(image, base), base,
                       binary_image_file_name(base), console)) {

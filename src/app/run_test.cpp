@@ -114,6 +114,11 @@ TEST_F(Run, ConvertsBesideTheSource) {
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.console, kBanner);
   EXPECT_EQ(fs::file_size("work.v2/my_dat.c"), 117 + 2 + 2 * 922u);
+  std::ifstream array_file("work.v2/my_dat.c", std::ios::binary);
+  std::string line;
+  std::getline(array_file, line);
+  std::getline(array_file, line);
+  EXPECT_EQ(line, "u8 my_dat[]={\r");  // named after the file, not its folder
   std::ifstream binary("work.v2/my_dat.bin", std::ios::binary);
   const std::string bytes{std::istreambuf_iterator<char>(binary), {}};
   ASSERT_EQ(bytes.size(), 8 + 2 * 164u);

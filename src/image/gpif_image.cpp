@@ -35,10 +35,6 @@ std::size_t used_bank_count(const GpifImage& image) {
       std::count(image.BankUsed.begin(), image.BankUsed.end(), true));
 }
 
-std::size_t image_size(const GpifImage& image) {
-  return kImageHeadSize + used_bank_count(image) * kBankImageSize;
-}
-
 ImageBytes image_byte_sequence(const GpifImage& image) {
   ImageBytes out;
   auto* cursor = out.bytes.data();

@@ -48,9 +48,6 @@ void adjust_ifconfig(GpifImage& image);
 
 std::size_t used_bank_count(const GpifImage& image);
 
-// Length of the image byte sequence: 8 + 164 bytes per used bank.
-std::size_t image_size(const GpifImage& image);
-
 // The image byte sequence that both output files carry: IfConfig, the seven
 // InitData bytes, then for each used bank in ascending order its WaveData
 // bytes followed by its FlowStates bytes.

@@ -11,7 +11,6 @@
 namespace wfpack {
 namespace {
 
-
 std::string contents(const std::string& file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};

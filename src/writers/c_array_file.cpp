@@ -2,8 +2,6 @@
 
 #include <cstdint>
 
-#include "app/base_name.h"
-
 namespace wfpack {
 
 namespace {
@@ -57,17 +55,28 @@ void append_bank(std::string& out, const GpifImage& image, std::size_t bank) {
   append_table(out, flow_bank(image, bank), kFlowBytesPerLine);
 }
 
+// Length of the text: 112 characters, the array name less its "_dat", and
+// 900 per used bank, plus one CR for each of the 5 + 22 per bank line ends.
+std::size_t c_array_size(const GpifImage& image, std::string_view array_name) {
+  const std::size_t banks = used_bank_count(image);
+  const std::size_t characters = 108 + array_name.size() + 900 * banks;
+  const std::size_t line_ends = 5 + 22 * banks;
+  return characters + line_ends;
+}
+
 }  // namespace
 
 std::string c_array_file_name(std::string_view base_name) {
   return std::string(base_name) + "_dat.c";
 }
 
-std::string c_array_name(std::string_view base_name) {
-  const std::string_view file = base_name.substr(file_name_start(base_name));
+std::string c_array_name(std::string_view file_name) {
   std::string name;
-  if (!file.empty() && file.front() >= '0' && file.front() <= '9') name += '_';
-  for (char c : file) name += is_identifier_char(c) ? c : '_';
+  if (!file_name.empty() && file_name.front() >= '0' &&
+      file_name.front() <= '9') {
+    name += '_';
+  }
+  for (char c : file_name) name += is_identifier_char(c) ? c : '_';
   return name + "_dat";
 }
 
@@ -89,16 +98,10 @@ std::string render_c_array(const GpifImage& image,
   return out;
 }
 
-std::size_t c_array_size(const GpifImage& image, std::string_view array_name) {
-  const std::size_t banks = used_bank_count(image);
-  const std::size_t characters = 108 + array_name.size() + 900 * banks;
-  const std::size_t line_ends = 5 + 22 * banks;
-  return characters + line_ends;
-}
-
 OutputStatus write_c_array_file(const GpifImage& image,
-                                std::string_view base_name) {
-  const std::string text = render_c_array(image, c_array_name(base_name));
+                                std::string_view base_name,
+                                std::string_view array_name) {
+  const std::string text = render_c_array(image, array_name);
   return write_output_file(c_array_file_name(base_name), text);
 }
 

@@ -51,19 +51,18 @@ std::string bytes_text(const GpifImage& image, std::size_t from,
 
 TEST(CArrayName, IsAValidCIdentifierFromTheFileName) {
   struct Case {
-    const char* base;
-    const char* name;
+    const char* file_name;
+    const char* array_name;
   };
-  for (const Case& c :
-       {Case{"gpif", "gpif_dat"}, Case{"work/gpif", "gpif_dat"},
-        Case{"../gpif", "gpif_dat"}, Case{"proj.v2/gpif", "gpif_dat"},
-        Case{"my-gpif", "my_gpif_dat"}, Case{"1st", "_1st_dat"},
-        Case{"a b+c", "a_b_c_dat"}, Case{"_x9", "_x9_dat"},
-        Case{"gp\xc3\xaf"
-             "f",
-             "gp__f_dat"},
-        Case{"", "_dat"}, Case{"work/", "_dat"}}) {
-    EXPECT_EQ(c_array_name(c.base), c.name) << c.base;
+  for (const Case& c : {Case{"gpif", "gpif_dat"},
+                        Case{"my-gpif", "my_gpif_dat"}, Case{"1st", "_1st_dat"},
+                        Case{"0", "_0_dat"}, Case{"9lives", "_9lives_dat"},
+                        Case{"a b+c", "a_b_c_dat"}, Case{"_x9", "_x9_dat"},
+                        Case{"gp\xc3\xaf"
+                             "f",
+                             "gp__f_dat"},
+                        Case{"", "_dat"}}) {
+    EXPECT_EQ(c_array_name(c.file_name), c.array_name) << c.file_name;
   }
 }
 
@@ -100,7 +99,6 @@ TEST(CArrayFile, SizeFollowsTheFormats) {
     const std::string text = render_c_array(image, c.name);
     const std::size_t base = std::string_view(c.name).size() - 4;
     EXPECT_EQ(text.size(), 117 + base + 922 * c.banks.size());
-    EXPECT_EQ(text.size(), c_array_size(image, c.name));
     EXPECT_EQ(crlf_lines(text).size(), 5 + 22 * c.banks.size());
   }
 }
