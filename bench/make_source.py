@@ -5,7 +5,12 @@
 
 KIND is one of:
 
-  dense     table-dense: IFCONFIG and InitData, then WaveData/FlowStates
+  padded    the design tool's own layout: every value padded to a fixed
+            column with upper-case digits ("0x04,     0x2C,"), labelled rows,
+            trailing blanks on the header lines, random values; IFCONFIG and
+            InitData, then WaveData/FlowStates blocks for banks 0 to 7,
+            repeated until the file is SIZE_BYTES long.
+  dense     table-dense, packed: IFCONFIG and InitData, then WaveData/FlowStates
             blocks for banks 0 to 7, repeated until the file is SIZE_BYTES
             long.
   comments  comment-heavy: long // and /* */ lines and C code outside any
@@ -34,6 +39,45 @@ WAVE_LABELS = ("LenBr", "Opcode", "Output", "LFun")
 
 def hex_values(rng, count):
     return "".join("0x%02X," % rng.randrange(256) for _ in range(count))
+
+
+PADDED_LABELS = ("/* LenBr */", "/* Opcode*/", "/* Output*/", "/* LFun */")
+
+
+def padded_values(rng, count):
+    return ",     ".join("0x%02X" % rng.randrange(256) for _ in range(count)) + ","
+
+
+def padded_prologue():
+    return (
+        "// Synthetic GPIF source in the design tool's padded layout.\n"
+        "  IFCONFIG = 0xCE;\n"
+        "const char xdata InitData[7] =     \n"
+        "{                                      \n"
+        "/* Regs  */ 0xA0,     0x00,     0x00,     0x00,     0xEE,     0x4E,     0x00\n"
+        "};\n"
+    )
+
+
+def padded_cycle():
+    """One WaveData and one FlowStates table for each of the eight banks."""
+    rng = random.Random(0x9AD)
+    out = []
+    for bank in range(8):
+        sel = "" if bank == 0 else str(bank)
+        out.append("const char xdata WaveData%s[128] =     \n" % sel)
+        out.append("{                                      \n")
+        for wave in range(4):
+            out.append("// Wave %d \n" % (bank * 4 + wave))
+            for label in PADDED_LABELS:
+                out.append("%s %s\n" % (label, padded_values(rng, 8)))
+        out.append("};\n\n")
+        out.append("const char xdata FlowStates%s[36] =     \n" % sel)
+        out.append("{                                      \n")
+        for wave in range(4):
+            out.append("/* Wave %d FlowStates */ %s\n" % (bank * 4 + wave, padded_values(rng, 9)))
+        out.append("};\n\n")
+    return "".join(out)
 
 
 def dense_prologue():
@@ -200,14 +244,16 @@ def main(argv):
     size = int(size_text)
     if size <= 0:
         raise SystemExit("size must be positive")
-    if kind == "dense":
+    if kind == "padded":
+        pieces = plan_filled(padded_prologue(), padded_cycle(), size)
+    elif kind == "dense":
         pieces = plan_filled(dense_prologue(), dense_cycle(), size)
     elif kind == "comments":
         pieces = plan_filled(comments_prologue(), comments_cycle(), size)
     elif kind == "oneline":
         pieces = plan_oneline(size)
     else:
-        raise SystemExit("unknown kind %r (dense, comments or oneline)" % kind)
+        raise SystemExit("unknown kind %r (padded, dense, comments or oneline)" % kind)
 
     expected = sum(len(data) * count for data, count in pieces)
     try:

@@ -7,7 +7,7 @@
 
 #include "app/base_name.h"
 #include "image/gpif_image.h"
-#include "reader/source_scanner.h"
+#include "reader/source_file.h"
 #include "writers/binary_image_file.h"
 #include "writers/c_array_file.h"
 

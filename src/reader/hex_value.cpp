@@ -14,6 +14,13 @@ constexpr std::uint32_t kLongMinMagnitude = 0x80000000u;
 
 }  // namespace
 
+void HexReader::add_digit(std::uint8_t digit) {
+  overflow_ = overflow_ || magnitude_ > 0x0FFFFFFFu;
+  magnitude_ = (magnitude_ << 4) | digit;
+  any_digit_ = true;
+  stage_ = Stage::Digits;
+}
+
 HexReader HexReader::after_prefix() {
   HexReader reader;
   reader.stage_ = Stage::Prefix;
@@ -66,14 +73,6 @@ std::int32_t HexReader::value() const {
   }
   if (overflow_ || magnitude_ > kLongMax) return INT32_MAX;
   return static_cast<std::int32_t>(magnitude_);
-}
-
-HexValue read_hex_value(std::string_view text) {
-  HexReader reader;
-  std::size_t consumed = 0;
-  while (consumed < text.size() && reader.feed(text[consumed])) ++consumed;
-  if (!reader.has_digits()) return {};
-  return {reader.value(), consumed};
 }
 
 }  // namespace wfpack

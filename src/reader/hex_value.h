@@ -3,7 +3,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 
 namespace wfpack {
 
@@ -52,14 +51,6 @@ class HexReader {
   // the caller.
   bool feed(char c);
 
-  // Takes a hexadecimal digit that the caller has already looked up.
-  void add_digit(std::uint8_t digit) {
-    overflow_ = overflow_ || magnitude_ > 0x0FFFFFFFu;
-    magnitude_ = (magnitude_ << 4) | digit;
-    any_digit_ = true;
-    stage_ = Stage::Digits;
-  }
-
   // The value read so far, as the complete value would be if the input
   // ended here.
   std::int32_t value() const;
@@ -69,10 +60,10 @@ class HexReader {
     return static_cast<std::uint8_t>(static_cast<std::uint32_t>(value()));
   }
 
-  bool has_digits() const { return any_digit_; }
-
  private:
   enum class Stage : std::uint8_t { Space, Sign, Zero, Prefix, Digits };
+
+  void add_digit(std::uint8_t digit);
 
   Stage stage_ = Stage::Space;
   bool negative_ = false;
@@ -80,15 +71,5 @@ class HexReader {
   bool any_digit_ = false;
   std::uint32_t magnitude_ = 0;
 };
-
-struct HexValue {
-  std::int32_t value = 0;
-  // Number of characters the value used; 0 when no digit was found.
-  std::size_t used = 0;
-};
-
-// Reads a value from the start of text; the end of text ends the value as a
-// NUL would.
-HexValue read_hex_value(std::string_view text);
 
 }  // namespace wfpack

@@ -1,0 +1,48 @@
+// Finding and reading the values on a block's lines. These are pure
+// functions over a range [p, end) of one block; they never look at or past
+// end, and the scanner calls them for nearly every byte of a table.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace wfpack {
+
+// A window of 64 bytes, described one bit per byte: bit i of a mask stands
+// for p[i].
+inline constexpr std::ptrdiff_t kWindowSize = 64;
+
+struct WindowMasks {
+  std::uint64_t starts = 0;      // "0x", which starts a value
+  std::uint64_t line_stops = 0;  // a line feed, or a NUL that hides the rest
+                                 // of its line
+};
+
+// Describes p[0] to p[63], reading p[64] too for a "0x" that ends there.
+// Uses SSE2 where the processor has it (every x86-64 does) and
+// window_masks_bytewise elsewhere; both give the same masks.
+WindowMasks window_masks(const char* p);
+WindowMasks window_masks_bytewise(const char* p);
+
+// The first "0", line feed or NUL in [p, end), or end if there is none.
+const char* find_value_stop(const char* p, const char* end);
+
+// The collection cursor and what a run of values has passed.
+struct ValueRun {
+  std::uint8_t* next = nullptr;             // the next table byte to store
+  const std::uint8_t* table_end = nullptr;  // nothing is stored from here on
+  std::size_t line_feeds = 0;  // line feeds passed, added to by each call
+};
+
+// Stores the values that start at p and after, as long as each is "0x",
+// exactly two hexadecimal digits and a character that is no digit, as the
+// design tool writes them; the search from one to the next is independent of
+// what stands between them. It goes on past a line feed, but never into a
+// line that begins with watched_line_start: the caller must see that one.
+// Returns where it stopped: at a NUL or a line feed, at the "0" of a value
+// that is not of that form, when the table is full, or close to end, where
+// the caller goes on byte by byte.
+const char* store_plain_values(const char* p, const char* end, ValueRun& run,
+                               char watched_line_start);
+
+}  // namespace wfpack

@@ -1,0 +1,182 @@
+#include "reader/value_search.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "support/reference_scan.h"
+
+namespace wfpack {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A copy of text in an allocation of exactly its size, so that the address
+// sanitizer catches any look past its end.
+struct ExactCopy {
+  explicit ExactCopy(const std::string& text)
+      : bytes(std::make_unique<char[]>(text.size())), size(text.size()) {
+    std::copy(text.begin(), text.end(), bytes.get());
+  }
+  const char* begin() const { return bytes.get(); }
+  const char* end() const { return bytes.get() + size; }
+  std::unique_ptr<char[]> bytes;
+  std::size_t size;
+};
+
+// Random text drawn mostly from the characters the searches look for.
+std::string random_text(std::mt19937& random, std::size_t size) {
+  static const std::string alphabet = "00000xxxX\n\n\0,  ;/*1aF9gG}\r\t";
+  std::string text(size, ' ');
+  for (char& c : text) {
+    c = random() % 4 == 0 ? static_cast<char>(random() % 256)
+                          : alphabet[random() % alphabet.size()];
+  }
+  return text;
+}
+
+// The values a plain model of the format finds on the lines of text, a NUL
+// hiding the rest of its line.
+Bytes model_values(std::string_view text) {
+  std::vector<std::uint8_t> table(text.size());
+  reference::Block block{true, table.data(), 0, table.size()};
+  for (std::size_t start = 0; start <= text.size();) {
+    const std::size_t line_feed = std::min(text.find('\n', start), text.size());
+    const std::string_view line = text.substr(start, line_feed - start);
+    reference::scan_values(line.substr(0, line.find('\0')), block);
+    start = line_feed + 1;
+  }
+  table.resize(block.next);
+  return table;
+}
+
+TEST(WindowMasks, FastAndBytewiseAgree) {
+  std::mt19937 random(7);
+  for (int i = 0; i < 2000; ++i) {
+    const ExactCopy window(random_text(random, kWindowSize + 1));
+    const WindowMasks fast = window_masks(window.begin());
+    const WindowMasks plain = window_masks_bytewise(window.begin());
+    ASSERT_EQ(fast.starts, plain.starts);
+    ASSERT_EQ(fast.line_stops, plain.line_stops);
+  }
+  // A "0x" across the window's end starts a value in its last byte.
+  const std::string text =
+      "0x\n0X" + std::string(57, ' ') + std::string(1, '\0') + "0x";
+  const WindowMasks masks = window_masks_bytewise(text.data());
+  EXPECT_EQ(masks.starts, 1u | std::uint64_t{1} << 63);
+  EXPECT_EQ(masks.line_stops, 4u | std::uint64_t{1} << 62);
+}
+
+TEST(FindValueStop, FindsTheFirstZeroLineFeedOrNul) {
+  std::mt19937 random(11);
+  for (int i = 0; i < 3000; ++i) {
+    std::string text = random_text(random, random() % 300);
+    // Mostly long stretches without a stop.
+    if (i % 2 == 0) {
+      std::replace_if(
+          text.begin(), text.end(),
+          [&](char c) {
+            return (c == '0' || c == '\n' || c == '\0') && random() % 16 != 0;
+          },
+          '-');
+    }
+    const ExactCopy copy(text);
+    const std::size_t from = text.empty() ? 0 : random() % text.size();
+    const std::size_t expected = std::min(
+        text.find_first_of(std::string_view("0\n\0", 3), from), text.size());
+    ASSERT_EQ(find_value_stop(copy.begin() + from, copy.end()) - copy.begin(),
+              static_cast<std::ptrdiff_t>(expected))
+        << testing::PrintToString(text) << " from " << from;
+  }
+}
+
+// The values stored from a line, followed by those the model finds from
+// where it stopped, must be the values of the whole line.
+void expect_consistent(const std::string& text, std::size_t capacity) {
+  const ExactCopy copy(text);
+  Bytes table(capacity + 1, 0xEE);
+  ValueRun run{table.data(), table.data() + capacity};
+  const char* stop = store_plain_values(copy.begin(), copy.end(), run, '}');
+  std::uint8_t* next = run.next;
+  ASSERT_GE(stop, copy.begin());
+  ASSERT_LE(stop, copy.end());
+  EXPECT_EQ(run.line_feeds,
+            static_cast<std::size_t>(std::count(copy.begin(), stop, '\n')));
+  const std::string_view passed(copy.begin(),
+                                static_cast<std::size_t>(stop - copy.begin()));
+  EXPECT_EQ(passed.find("\n}"), std::string_view::npos)
+      << "ran into a line the caller must see: "
+      << testing::PrintToString(text);
+  EXPECT_EQ(table[capacity], 0xEE) << "stored past the table";
+  Bytes combined(table.data(), next);
+  const Bytes rest = model_values(
+      std::string_view(stop, static_cast<std::size_t>(copy.end() - stop)));
+  combined.insert(combined.end(), rest.begin(), rest.end());
+  const Bytes whole = model_values(text);
+  EXPECT_EQ(combined, whole) << testing::PrintToString(text);
+  const bool full = static_cast<std::size_t>(next - table.data()) == capacity;
+  const bool near_end = copy.end() - stop < kWindowSize + 8;
+  EXPECT_TRUE(full || near_end || *stop == '\n' || *stop == '\0' ||
+              *stop == '0')
+      << testing::PrintToString(text);
+}
+
+TEST(StorePlainValues, ReadsTheDesignToolsLayoutsWhole) {
+  struct Case {
+    const char* name;
+    const char* separator;
+    const char* label;
+  };
+  std::mt19937 random(3);
+  for (const Case& c :
+       {Case{"packed", ",", "/* LenBr */ "},
+        Case{"padded", ",     ", "/* Opcode*/ "}, Case{"blanks", " ", ""},
+        Case{"commented", ", /* 0 */ ", "// "}}) {
+    std::string line = c.label;
+    Bytes expected;
+    for (int i = 0; i < 40; ++i) {
+      const auto byte = static_cast<std::uint8_t>(random());
+      char value[8];
+      std::snprintf(value, sizeof value, i % 2 ? "0x%02X" : "0x%02x", byte);
+      line += value;
+      line += c.separator;
+      expected.push_back(byte);
+    }
+    const std::string text = line + "\n};" + std::string(100, ' ');
+    const ExactCopy copy(text);
+    Bytes table(200);
+    ValueRun run{table.data(), table.data() + table.size()};
+    const char* stop = store_plain_values(copy.begin(), copy.end(), run, '}');
+    std::uint8_t* next = run.next;
+    EXPECT_EQ(stop - copy.begin(), static_cast<std::ptrdiff_t>(line.size()))
+        << c.name;
+    EXPECT_EQ(Bytes(table.data(), next), expected) << c.name;
+  }
+}
+
+TEST(StorePlainValues, HandsEveryOtherFormOnWhereTheModelAgrees) {
+  const std::string filler(80, ' ');
+  using namespace std::string_literals;
+  for (const std::string& line : std::vector<std::string>{
+           "0x12,0x123,0x45"s, "0x12,0x1,0x45", "0x12,0x,0x45",
+           "0x12,0X34,0x56", "0x10x55,0x66", "0x12\r0x34", "0x120x34",
+           "0x12,0x34\n0x56", "0x12,0x34\0 0x56"s, "a0x12b0x34c", "0x0x0x0x12",
+           "00x12 000x3 0x00"}) {
+    for (std::size_t capacity : {0u, 1u, 2u, 100u}) {
+      expect_consistent(filler + line + filler, capacity);
+      expect_consistent(line + filler, capacity);
+    }
+  }
+  std::mt19937 random(5);
+  for (int i = 0; i < 3000; ++i) {
+    expect_consistent(random_text(random, 60 + random() % 200),
+                      random() % 2 ? 1000 : random() % 10);
+  }
+}
+
+}  // namespace
+}  // namespace wfpack
