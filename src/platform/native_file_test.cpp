@@ -31,7 +31,7 @@ TEST_F(NativeFile, UnicodeNamesOpenAsTheFileSystemNamesThem) {
     const std::string file = name_in_dir(name.stem + ".c");
     std::FILE* out = open_file(file, "wb");
     ASSERT_NE(out, nullptr) << name.script;
-    EXPECT_EQ(std::fputs("data", out), 1) << name.script;
+    EXPECT_EQ(std::fwrite("data", 1, 4, out), 4u) << name.script;
     EXPECT_EQ(std::fclose(out), 0);
 
     // The standard library's own reading of the UTF-8 name finds the file.
