@@ -43,6 +43,8 @@ std::string contents(const fs::path& file) {
 class BinaryPaths : public testing::Test {
  protected:
   Outcome wfpack(const std::vector<std::string>& arguments) const {
+    // A cross build names the binary without a drive; made absolute here,
+    // it takes the drive of the build directory the tests start in.
     static const fs::path binary = fs::absolute(WFPACK_BINARY);
     return wfpack::testing_support::run_program(binary, arguments,
                                                 scratch_.path());

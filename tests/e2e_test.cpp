@@ -26,7 +26,8 @@ class Binary : public testing::Test {
 
   // Runs wfpack in the test's directory.
   Outcome wfpack(const std::vector<std::string>& arguments) const {
-    // Made absolute while the working directory is still the build's.
+    // A cross build names the binary without a drive; made absolute here,
+    // it takes the drive of the build directory the tests start in.
     static const fs::path binary = fs::absolute(WFPACK_BINARY);
     return wfpack::testing_support::run_program(binary, arguments, dir_);
   }
