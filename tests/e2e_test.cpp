@@ -1,13 +1,12 @@
 // Runs the built wfpack binary as a firmware build would.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
+#include <vector>
 
+#include "support/child_process.h"
 #include "support/console_texts.h"
 #include "support/scratch_dir.h"
 
@@ -15,34 +14,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using wfpack::testing_support::console_lines;
 using wfpack::testing_support::kBanner;
+using wfpack::testing_support::kFailureExitStatus;
 using wfpack::testing_support::kUsage;
-
-struct Outcome {
-  int status;
-  std::string output;
-};
+using wfpack::testing_support::Outcome;
 
 class Binary : public testing::Test {
  protected:
   Binary() : dir_(scratch_.path()) {}
 
-  // Runs wfpack in the test's directory with the arguments as given to a
-  // shell.
-  Outcome wfpack(const std::string& arguments) const {
-    const std::string command = "cd '" + dir_.string() + "' && '" +
-                                WFPACK_BINARY + "' " + arguments +
-                                " 2>/dev/null";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return {-1000, ""};
-    std::string output;
-    char buffer[4096];
-    std::size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-      output.append(buffer, count);
-    }
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1000, output};
+  // Runs wfpack in the test's directory.
+  Outcome wfpack(const std::vector<std::string>& arguments) const {
+    // A cross build names the binary without a drive; made absolute here,
+    // it takes the drive of the build directory the tests start in.
+    static const fs::path binary = fs::absolute(WFPACK_BINARY);
+    return wfpack::testing_support::run_program(binary, arguments, dir_);
   }
 
   void write(const std::string& name, const std::string& text) const {
@@ -59,20 +46,22 @@ class Binary : public testing::Test {
 };
 
 TEST_F(Binary, WrongArgumentCountShowsUsage) {
-  for (const char* arguments : {"", "gpif.c other.c"}) {
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{}, {"gpif.c", "other.c"}}) {
     const Outcome outcome = wfpack(arguments);
-    EXPECT_EQ(outcome.status, 0) << arguments;
-    EXPECT_EQ(outcome.output, kBanner + kUsage) << arguments;
+    EXPECT_EQ(outcome.status, 0) << arguments.size();
+    EXPECT_EQ(outcome.output, console_lines(kBanner + kUsage))
+        << arguments.size();
   }
 }
 
 TEST_F(Binary, UnopenableSourceExitsWith255) {
   fs::create_directory(dir_ / "sources.c");
   for (const char* name : {"missing.c", "sources.c"}) {
-    const Outcome outcome = wfpack(name);
-    EXPECT_EQ(outcome.status, 255) << name;
-    EXPECT_EQ(outcome.output,
-              kBanner + "File open err (" + std::string(name) + ").\n");
+    const Outcome outcome = wfpack({name});
+    EXPECT_EQ(outcome.status, kFailureExitStatus) << name;
+    EXPECT_EQ(outcome.output, console_lines(kBanner + "File open err (" +
+                                            std::string(name) + ").\n"));
     EXPECT_FALSE(has_outputs("missing"));
     EXPECT_FALSE(has_outputs("sources"));
   }
@@ -80,16 +69,20 @@ TEST_F(Binary, UnopenableSourceExitsWith255) {
 
 TEST_F(Binary, EmptySourceSucceeds) {
   write("empty.c", "");
-  const Outcome outcome = wfpack("empty.c");
+  const Outcome outcome = wfpack({"empty.c"});
   EXPECT_EQ(outcome.status, 0);
-  EXPECT_EQ(outcome.output, kBanner);
+  EXPECT_EQ(outcome.output, console_lines(kBanner));
 }
 
 TEST_F(Binary, ReadFailureExitsWith255) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no /proc/self/mem to fail a read";
+#endif
   if (!fs::exists("/proc/self/mem")) GTEST_SKIP() << "no /proc here";
-  const Outcome outcome = wfpack("/proc/self/mem");
-  EXPECT_EQ(outcome.status, 255);
-  EXPECT_EQ(outcome.output, kBanner + "File read err (/proc/self/mem).\n");
+  const Outcome outcome = wfpack({"/proc/self/mem"});
+  EXPECT_EQ(outcome.status, kFailureExitStatus);
+  EXPECT_EQ(outcome.output,
+            console_lines(kBanner + "File read err (/proc/self/mem).\n"));
 }
 
 const std::string kSource =
@@ -99,9 +92,9 @@ const std::string kSource =
 TEST_F(Binary, ConvertsIntoTheSourceDirectory) {
   fs::create_directory(dir_ / "board.v2");
   write("board.v2/gpif.c", kSource);
-  const Outcome outcome = wfpack("board.v2/gpif.c");
+  const Outcome outcome = wfpack({"board.v2/gpif.c"});
   EXPECT_EQ(outcome.status, 0);
-  EXPECT_EQ(outcome.output, kBanner);
+  EXPECT_EQ(outcome.output, console_lines(kBanner));
   EXPECT_EQ(fs::file_size(dir_ / "board.v2/gpif_dat.c"), 117 + 4 + 2 * 922u);
   EXPECT_EQ(fs::file_size(dir_ / "board.v2/gpif_dat.bin"), 8 + 2 * 164u);
 }
@@ -109,20 +102,24 @@ TEST_F(Binary, ConvertsIntoTheSourceDirectory) {
 TEST_F(Binary, OutputThatCannotBeCreatedExitsWith255) {
   write("gpif.c", kSource);
   fs::create_directory(dir_ / "gpif_dat.bin");
-  const Outcome outcome = wfpack("gpif.c");
-  EXPECT_EQ(outcome.status, 255);
-  EXPECT_EQ(outcome.output, kBanner + "File open err (gpif).\n");
+  const Outcome outcome = wfpack({"gpif.c"});
+  EXPECT_EQ(outcome.status, kFailureExitStatus);
+  EXPECT_EQ(outcome.output, console_lines(kBanner + "File open err (gpif).\n"));
   // The C array file was complete before the binary was tried.
   EXPECT_EQ(fs::file_size(dir_ / "gpif_dat.c"), 117 + 4 + 2 * 922u);
 }
 
 TEST_F(Binary, FullDiskExitsWith255AndLeavesNoTruncatedFile) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no /dev/full to fill";
+#endif
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
   write("gpif.c", kSource);
   fs::create_symlink("/dev/full", dir_ / "gpif_dat.c");
-  const Outcome outcome = wfpack("gpif.c");
-  EXPECT_EQ(outcome.status, 255);
-  EXPECT_EQ(outcome.output, kBanner + "File write err (gpif_dat.c).\n");
+  const Outcome outcome = wfpack({"gpif.c"});
+  EXPECT_EQ(outcome.status, kFailureExitStatus);
+  EXPECT_EQ(outcome.output,
+            console_lines(kBanner + "File write err (gpif_dat.c).\n"));
   EXPECT_FALSE(fs::exists(dir_ / "gpif_dat.bin"));
 }
 

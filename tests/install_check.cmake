@@ -17,7 +17,7 @@ if(NOT page MATCHES "\\.TH WFPACK 1")
   message(FATAL_ERROR "${man_page} is not the wfpack man page")
 endif()
 
-set(WFPACK "${PREFIX}/${BINDIR}/wfpack")
+set(WFPACK "${PREFIX}/${BINDIR}/wfpack${EXECUTABLE_SUFFIX}")
 include("${CMAKE_CURRENT_LIST_DIR}/run_wfpack.cmake")
 wfpack_convert("${SOURCE}" "gpif.c")
 wfpack_expect_golden()

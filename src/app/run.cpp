@@ -7,6 +7,7 @@
 
 #include "app/base_name.h"
 #include "image/gpif_image.h"
+#include "platform/native_file.h"
 #include "reader/source_file.h"
 #include "writers/binary_image_file.h"
 #include "writers/c_array_file.h"
@@ -31,8 +32,10 @@ void report(std::ostream& console, std::string_view what,
 // that cannot be opened.
 std::FILE* open_source(const char* name) {
   std::error_code ignored;
-  if (std::filesystem::is_directory(name, ignored)) return nullptr;
-  return std::fopen(name, "rb");
+  if (std::filesystem::is_directory(platform::native_path(name), ignored)) {
+    return nullptr;
+  }
+  return platform::open_file(name, "rb");
 }
 
 // Reports an output file that was not written. A file that cannot be

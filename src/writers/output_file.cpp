@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/native_file.h"
+
 namespace wfpack {
 
 namespace {
@@ -13,7 +15,8 @@ namespace {
 // device such as /dev/full stays untouched.
 void remove_incomplete(const std::string& path) {
   std::error_code error;
-  const auto target = std::filesystem::canonical(path, error);
+  const auto target =
+      std::filesystem::canonical(platform::native_path(path), error);
   if (error || !std::filesystem::is_regular_file(target, error)) return;
   std::filesystem::remove(target, error);
 }
@@ -22,7 +25,7 @@ void remove_incomplete(const std::string& path) {
 
 OutputStatus write_output_file(const std::string& path,
                                std::span<const char> data) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
+  std::FILE* file = platform::open_file(path, "wb");
   if (file == nullptr) return OutputStatus::OpenFailed;
   bool complete = std::fwrite(data.data(), 1, data.size(), file) == data.size();
   complete = std::fflush(file) == 0 && complete;

@@ -4,21 +4,16 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 
 namespace wfpack::testing_support {
 
 class ScratchDir {
  public:
-  ScratchDir()
-      : path_(std::filesystem::path(testing::TempDir()) /
-              ("wfpack_" + std::to_string(getpid()) + "_" + test_name())) {
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
+  ScratchDir() : path_(fresh_directory()) {}
   ~ScratchDir() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
@@ -32,6 +27,21 @@ class ScratchDir {
   static std::string test_name() {
     const auto* test = testing::UnitTest::GetInstance()->current_test_info();
     return std::string(test->test_suite_name()) + "_" + test->name();
+  }
+
+  // The test's name and a random number; create_directory reports whether
+  // it made the directory itself, so a name another run holds is never
+  // shared but passed over.
+  static std::filesystem::path fresh_directory() {
+    const std::filesystem::path parent(testing::TempDir());
+    std::filesystem::create_directories(parent);
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (;;) {
+      const std::filesystem::path candidate =
+          parent / ("wfpack_" + test_name() + "_" + std::to_string(random()));
+      if (std::filesystem::create_directory(candidate)) return candidate;
+    }
   }
 
   std::filesystem::path path_;
