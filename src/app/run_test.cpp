@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "support/console_texts.h"
+#include "support/failing_files.h"
 #include "support/scratch_dir.h"
 
 namespace wfpack {
@@ -150,22 +151,28 @@ TEST_F(Run, BinaryThatCannotBeCreatedKeepsTheCArrayFile) {
 
 TEST_F(Run, FailedWriteNamesTheFileAndStopsTheRun) {
 #ifdef _WIN32
-  GTEST_SKIP() << "Windows has no /dev/full to fill";
-#endif
-  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  GTEST_SKIP() << "Windows has no file size limit to make a write fail";
+#else
   write("gpif.c", kTwoBanks);
-  fs::create_symlink("/dev/full", "gpif_dat.c");
-  RunResult result = run_with({"gpif.c"});
+  RunResult result;
+  {
+    // Too small for the C array file.
+    testing_support::FileSizeLimit limit(1000);
+    result = run_with({"gpif.c"});
+  }
   EXPECT_EQ(result.status, -1);
   EXPECT_EQ(result.console, kBanner + "File write err (gpif_dat.c).\n");
-  EXPECT_FALSE(fs::exists("gpif_dat.bin"));
+  EXPECT_EQ(files(), std::vector<std::string>{"gpif.c"});
 
-  fs::remove("gpif_dat.c");
-  fs::create_symlink("/dev/full", "gpif_dat.bin");
+  if (!testing_support::make_full_device(dir_.path() / "full")) {
+    GTEST_SKIP() << "no device can be made here to fail the binary";
+  }
+  fs::create_symlink(dir_.path() / "full", "gpif_dat.bin");
   result = run_with({"gpif.c"});
   EXPECT_EQ(result.status, -1);
   EXPECT_EQ(result.console, kBanner + "File write err (gpif_dat.bin).\n");
   EXPECT_EQ(fs::file_size("gpif_dat.c"), 117 + 4 + 2 * 922u);
+#endif
 }
 
 }  // namespace

@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
-#include <sys/resource.h>
-#endif
-
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "support/failing_files.h"
 #include "support/scratch_dir.h"
 
 namespace wfpack {
@@ -50,42 +46,22 @@ TEST_F(OutputFile, NameThatCannotBeCreatedFailsToOpen) {
   }
 }
 
-TEST_F(OutputFile, FullDeviceIsAWriteFailure) {
+TEST_F(OutputFile, DeviceBehindALinkIsAWriteFailureAndStays) {
 #ifdef _WIN32
-  GTEST_SKIP() << "Windows has no /dev/full to fill";
-#endif
-  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  GTEST_SKIP() << "Windows has no device that refuses writes for want of space";
+#else
+  const fs::path device = dir_.path() / "full";
+  if (!testing_support::make_full_device(device)) {
+    GTEST_SKIP() << "no device can be made here";
+  }
   const std::string link = path("full.bin");
-  fs::create_symlink("/dev/full", link);
+  fs::create_symlink(device, link);
   EXPECT_EQ(write_output_file(link, "data"), OutputStatus::WriteFailed);
   // The device behind the link is no incomplete file and is left alone.
-  EXPECT_TRUE(fs::exists("/dev/full"));
-}
-
-#ifndef _WIN32
-// A file size limit makes a regular file fail part way, as a full disk
-// would.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previous_handler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit saved_{};
-  void (*previous_handler_)(int) = nullptr;
-};
+  EXPECT_TRUE(fs::exists(device));
+  EXPECT_TRUE(fs::is_symlink(link));
 #endif
+}
 
 TEST_F(OutputFile, IncompleteFileIsRemoved) {
 #ifdef _WIN32
@@ -96,7 +72,7 @@ TEST_F(OutputFile, IncompleteFileIsRemoved) {
   fs::create_symlink(file, link);
   const std::string data(64 * 1024, 'd');
   {
-    FileSizeLimit limit(1000);
+    testing_support::FileSizeLimit limit(1000);
     EXPECT_EQ(write_output_file(file, data), OutputStatus::WriteFailed);
     EXPECT_FALSE(fs::exists(file));
     // Through a link, the incomplete file it leads to goes.
