@@ -187,6 +187,22 @@ if(NOT runs EQUAL 1 OR NOT EXISTS "${gpif}/gpif_dat.bin")
   message(FATAL_ERROR "removing gpif_dat.bin did not rerun wfpack once")
 endif()
 
+# The same package in a project that sdcc compiles for the 8051.
+if(SDCC AND NOT FROM_SOURCE)
+  set(mcs51 "${WORK_DIR}/mcs51")
+  wfpack_step("configure for the 8051" ignored "${WORK_DIR}"
+    "${CMAKE_COMMAND}" -S "${source}/mcs51" -B "${mcs51}" -G "Unix Makefiles"
+    -DCMAKE_SYSTEM_NAME=Generic "-DCMAKE_C_COMPILER=${SDCC}"
+    -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF "-DCMAKE_PREFIX_PATH=${prefix}")
+  wfpack_step("build for the 8051" output "${WORK_DIR}"
+    "${CMAKE_COMMAND}" --build "${mcs51}")
+  wfpack_count_lines(runs "${output}" "^wfpack: packing gpif from gpif\\.c$")
+  wfpack_count_lines(compiles "${output}" "^Building C object .*gpif_dat\\.c\\.rel$")
+  if(NOT runs EQUAL 1 OR NOT compiles EQUAL 1)
+    message(FATAL_ERROR "the 8051 build did not pack and compile the image")
+  endif()
+endif()
+
 file(GLOB_RECURSE source_files_after RELATIVE "${source}" "${source}/*")
 if(NOT source_files_after STREQUAL source_files_before)
   message(FATAL_ERROR "the build wrote into the source tree:\n"
