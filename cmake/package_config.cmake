@@ -15,8 +15,8 @@ configure_package_config_file(cmake/wfpackConfig.cmake.in
 # The package holds a program that runs on the build machine, so a firmware
 # project that compiles for another processor (sdcc's CMAKE_SIZEOF_VOID_P is
 # not the host's) must still accept it.
-write_basic_package_version_file("${wfpack_config_dir}/wfpackConfigVersion.cmake"
-  COMPATIBILITY SameMajorVersion ARCH_INDEPENDENT)
+write_basic_package_version_file(
+  "${wfpack_config_dir}/wfpackConfigVersion.cmake" COMPATIBILITY SameMajorVersion ARCH_INDEPENDENT)
 install(FILES
   "${wfpack_config_dir}/wfpackConfig.cmake"
   "${wfpack_config_dir}/wfpackConfigVersion.cmake"

@@ -42,6 +42,11 @@ endif()
 # Debian keeps manual pages and change logs compressed; they are compressed
 # in the Debian package only, so that "cmake --install" installs them as
 # they are.
-set(CPACK_PRE_BUILD_SCRIPTS "${PROJECT_SOURCE_DIR}/cmake/deb_compress_docs.cmake")
+set(CPACK_PRE_BUILD_SCRIPTS
+  "${PROJECT_SOURCE_DIR}/cmake/deb_compress_docs.cmake")
+
+# "cpack --config CPackSourceConfig.cmake": the sources without build folders.
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\.git/" "/\\.git$" "/build/")
 
 include(CPack)

@@ -48,7 +48,8 @@ set(gpif "${build}/gpif")
 function(actions out_var text)
   wfpack_lines(lines "${text}")
   list(FILTER lines EXCLUDE REGEX "^$|^Built target |${banner}")
-  list(FILTER lines EXCLUDE REGEX "^Consolidate compiler generated dependencies")
+  list(FILTER lines EXCLUDE REGEX
+    "^Consolidate compiler generated dependencies")
   set(${out_var} "${lines}" PARENT_SCOPE)
 endfunction()
 
@@ -197,7 +198,8 @@ if(SDCC AND NOT FROM_SOURCE)
   wfpack_step("build for the 8051" output "${WORK_DIR}"
     "${CMAKE_COMMAND}" --build "${mcs51}")
   wfpack_count_lines(runs "${output}" "^wfpack: packing gpif from gpif\\.c$")
-  wfpack_count_lines(compiles "${output}" "^Building C object .*gpif_dat\\.c\\.rel$")
+  wfpack_count_lines(compiles "${output}"
+    "^Building C object .*gpif_dat\\.c\\.rel$")
   if(NOT runs EQUAL 1 OR NOT compiles EQUAL 1)
     message(FATAL_ERROR "the 8051 build did not pack and compile the image")
   endif()

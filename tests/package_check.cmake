@@ -18,7 +18,8 @@ if(NOT DPKG_DEB OR NOT DPKG)
   return()
 endif()
 if(NOT LINTIAN AND DEFINED ENV{CI})
-  message(FATAL_ERROR "lintian is required in CI so that the package is checked")
+  message(FATAL_ERROR
+    "lintian is required in CI so that the package is checked")
 endif()
 
 set(scratch "${WORK_DIR}")

@@ -46,8 +46,8 @@ set(banner "^\\*+ Tabulon ")
 
 function(expect_nothing_done output what)
   wfpack_lines(lines "${output}")
-  list(FILTER lines EXCLUDE REGEX
-    "^$|^[^ ]*make(\\[[0-9]+\\])?: (Nothing to be done for|'[^']*' is up to date)")
+  set(idle "(Nothing to be done for|'[^']*' is up to date)")
+  list(FILTER lines EXCLUDE REGEX "^$|^[^ ]*make(\\[[0-9]+\\])?: ${idle}")
   if(lines)
     message(FATAL_ERROR "${what} did work:\n${lines}")
   endif()
