@@ -16,7 +16,8 @@ configure_package_config_file(cmake/wfpackConfig.cmake.in
 # project that compiles for another processor (sdcc's CMAKE_SIZEOF_VOID_P is
 # not the host's) must still accept it.
 write_basic_package_version_file(
-  "${wfpack_config_dir}/wfpackConfigVersion.cmake" COMPATIBILITY SameMajorVersion ARCH_INDEPENDENT)
+  "${wfpack_config_dir}/wfpackConfigVersion.cmake"
+  COMPATIBILITY SameMajorVersion ARCH_INDEPENDENT)
 install(FILES
   "${wfpack_config_dir}/wfpackConfig.cmake"
   "${wfpack_config_dir}/wfpackConfigVersion.cmake"
