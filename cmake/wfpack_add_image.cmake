@@ -1,0 +1,75 @@
+# wfpack_add_image(<name> SOURCE <gpif.c> [OUTPUT_DIRECTORY <dir>])
+#
+# Packs the GPIF design tool's source into a C array file and a binary image
+# at build time. wfpack writes its outputs beside the source it is given, so
+# the source is first copied into <dir> (default:
+# ${CMAKE_CURRENT_BINARY_DIR}/<name>; a relative <dir> is taken from
+# ${CMAKE_CURRENT_BINARY_DIR}) and converted there: nothing is written into
+# the source tree. A relative SOURCE is taken from ${CMAKE_CURRENT_SOURCE_DIR}.
+#
+# Sets, in the caller's scope:
+#   <name>_C_ARRAY  full path of the C array file, <base>_dat.c
+#   <name>_BINARY   full path of the binary image, <base>_dat.bin
+# where <base> is the source's file name up to its first period.
+#
+# Both files come from one custom command that reruns whenever the source or
+# wfpack itself changes. Add ${<name>_C_ARRAY} to the sources of the firmware
+# target, or list either file in the DEPENDS of a custom target, in the same
+# directory. As with any custom command, list the outputs in one target
+# only, or make the other targets depend on that one, so that a parallel
+# Makefile build does not run wfpack twice at once.
+#
+# The tool is the target wfpack::wfpack: the installed program after
+# find_package(wfpack), or the one built alongside after add_subdirectory()
+# or FetchContent.
+function(wfpack_add_image name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "SOURCE;OUTPUT_DIRECTORY" "")
+  if(arg_UNPARSED_ARGUMENTS)
+    message(FATAL_ERROR
+      "wfpack_add_image(${name}): unknown arguments: ${arg_UNPARSED_ARGUMENTS}")
+  endif()
+  if(NOT arg_SOURCE)
+    message(FATAL_ERROR "wfpack_add_image(${name}): SOURCE is required")
+  endif()
+  if(NOT TARGET wfpack::wfpack)
+    message(FATAL_ERROR
+      "wfpack_add_image(${name}): there is no wfpack::wfpack target; "
+      "use find_package(wfpack) or add wfpack's source directory first")
+  endif()
+
+  get_filename_component(source "${arg_SOURCE}" ABSOLUTE
+    BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
+  if(NOT arg_OUTPUT_DIRECTORY)
+    set(arg_OUTPUT_DIRECTORY "${name}")
+  endif()
+  get_filename_component(output_dir "${arg_OUTPUT_DIRECTORY}" ABSOLUTE
+    BASE_DIR "${CMAKE_CURRENT_BINARY_DIR}")
+
+  get_filename_component(file_name "${source}" NAME)
+  get_filename_component(source_dir "${source}" DIRECTORY)
+  if(output_dir STREQUAL source_dir)
+    # The copy would replace the source, and the outputs would land beside
+    # it, in the source tree.
+    message(FATAL_ERROR "wfpack_add_image(${name}): OUTPUT_DIRECTORY "
+      "${output_dir} is the source's own directory")
+  endif()
+
+  # wfpack names its outputs after the file name up to its first period.
+  string(REGEX REPLACE "\\..*$" "" base "${file_name}")
+  set(c_array "${output_dir}/${base}_dat.c")
+  set(binary "${output_dir}/${base}_dat.bin")
+
+  add_custom_command(
+    OUTPUT "${c_array}" "${binary}"
+    BYPRODUCTS "${output_dir}/${file_name}"
+    COMMAND "${CMAKE_COMMAND}" -E make_directory "${output_dir}"
+    COMMAND "${CMAKE_COMMAND}" -E copy "${source}" "${output_dir}/${file_name}"
+    COMMAND "${CMAKE_COMMAND}" -E chdir "${output_dir}"
+      "$<TARGET_FILE:wfpack::wfpack>" "${file_name}"
+    DEPENDS "${source}" wfpack::wfpack
+    COMMENT "wfpack: packing ${name} from ${file_name}"
+    VERBATIM)
+
+  set(${name}_C_ARRAY "${c_array}" PARENT_SCOPE)
+  set(${name}_BINARY "${binary}" PARENT_SCOPE)
+endfunction()
