@@ -10,7 +10,7 @@ KIND is one of:
             trailing blanks on the header lines, random values; IFCONFIG and
             InitData, then WaveData/FlowStates blocks for banks 0 to 7,
             repeated until the file is SIZE_BYTES long.
-  dense     table-dense, packed: IFCONFIG and InitData, then WaveData/FlowStates
+  packed    table-dense, packed: IFCONFIG and InitData, then WaveData/FlowStates
             blocks for banks 0 to 7, repeated until the file is SIZE_BYTES
             long.
   comments  comment-heavy: long // and /* */ lines and C code outside any
@@ -80,9 +80,9 @@ def padded_cycle():
     return "".join(out)
 
 
-def dense_prologue():
+def packed_prologue():
     return (
-        "// Synthetic table-dense GPIF source for benchmarking.\n"
+        "// Synthetic packed GPIF source for benchmarking.\n"
         "  IFCONFIG = 0xCE;\n"
         "const char xdata InitData[7] =\n"
         "{\n"
@@ -91,7 +91,7 @@ def dense_prologue():
     )
 
 
-def dense_cycle():
+def packed_cycle():
     """One WaveData and one FlowStates table for each of the eight banks."""
     rng = random.Random(0x6F1F)
     out = []
@@ -246,14 +246,14 @@ def main(argv):
         raise SystemExit("size must be positive")
     if kind == "padded":
         pieces = plan_filled(padded_prologue(), padded_cycle(), size)
-    elif kind == "dense":
-        pieces = plan_filled(dense_prologue(), dense_cycle(), size)
+    elif kind == "packed":
+        pieces = plan_filled(packed_prologue(), packed_cycle(), size)
     elif kind == "comments":
         pieces = plan_filled(comments_prologue(), comments_cycle(), size)
     elif kind == "oneline":
         pieces = plan_oneline(size)
     else:
-        raise SystemExit("unknown kind %r (padded, dense, comments or oneline)" % kind)
+        raise SystemExit("unknown kind %r (padded, packed, comments or oneline)" % kind)
 
     expected = sum(len(data) * count for data, count in pieces)
     try:
