@@ -17,12 +17,12 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<const char*> args;
   for (const std::string& argument : arguments)
     args.push_back(argument.c_str());
-  return wfpack::run(args, std::cout);
+  return wfpack::run(args, std::cout, std::cerr);
 }
 #else
 int main(int argc, char** argv) {
   return wfpack::run(
       std::span<const char* const>(argv, static_cast<std::size_t>(argc)),
-      std::cout);
+      std::cout, std::cerr);
 }
 #endif

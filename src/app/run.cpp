@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/base_name.h"
+#include "app/warning_report.h"
 #include "image/gpif_image.h"
 #include "platform/native_file.h"
 #include "reader/source_file.h"
@@ -58,7 +59,8 @@ bool output_written(OutputStatus status, std::string_view base,
 
 }  // namespace
 
-int run(std::span<const char* const> args, std::ostream& console) {
+int run(std::span<const char* const> args, std::ostream& console,
+        std::ostream& diagnostics) {
   GpifImage image;
   console << kBanner;
   if (args.size() != 2) {
@@ -72,12 +74,14 @@ int run(std::span<const char* const> args, std::ostream& console) {
     report(console, "open", source_name);
     return kExitFailure;
   }
-  const ScanStatus status = scan_source_file(source, image);
+  SourceWarnings warnings;
+  const ScanStatus status = scan_source_file(source, image, warnings);
   std::fclose(source);
   if (status == ScanStatus::ReadFailed) {
     report(console, "read", source_name);
     return kExitFailure;
   }
+  report_warnings(diagnostics, source_name, warnings);
 
   adjust_ifconfig(image);
   const std::string base = base_name(source_name);

@@ -11,7 +11,10 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = -1;
 
 // One whole conversion: args is the argument vector, program name first.
-// Everything the run reports goes to console. Returns the exit status.
-int run(std::span<const char* const> args, std::ostream& console);
+// The banner, usage text and failures go to console, which build scripts
+// read; warnings about the source go to diagnostics. Returns the exit
+// status.
+int run(std::span<const char* const> args, std::ostream& console,
+        std::ostream& diagnostics);
 
 }  // namespace wfpack

@@ -26,14 +26,16 @@ using testing_support::kUsage;
 struct RunResult {
   int status;
   std::string console;
+  std::string diagnostics;
 };
 
 RunResult run_with(std::initializer_list<const char*> arguments) {
   std::vector<const char*> args{"wfpack"};
   args.insert(args.end(), arguments);
   std::ostringstream console;
-  const int status = run(args, console);
-  return {status, console.str()};
+  std::ostringstream diagnostics;
+  const int status = run(args, console, diagnostics);
+  return {status, console.str(), diagnostics.str()};
 }
 
 // Each test works in a directory of its own, so relative names stay local.

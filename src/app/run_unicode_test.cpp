@@ -43,13 +43,15 @@ std::string second_line(const fs::path& file) {
 struct RunResult {
   int status;
   std::string console;
+  std::string diagnostics;
 };
 
 RunResult run_on(const std::string& source) {
   const std::vector<const char*> args{"wfpack", source.c_str()};
   std::ostringstream console;
-  const int status = run(args, console);
-  return {status, console.str()};
+  std::ostringstream diagnostics;
+  const int status = run(args, console, diagnostics);
+  return {status, console.str(), diagnostics.str()};
 }
 
 class RunUnicode : public testing::Test {

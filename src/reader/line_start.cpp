@@ -41,6 +41,7 @@ class HeaderWords {
     }
   }
   char selector() const { return rest_.empty() ? kNoSelector : rest_.front(); }
+  std::size_t rest_size() const { return rest_.size(); }
 
  private:
   std::string_view rest_;
@@ -84,14 +85,15 @@ LineStart classify_line(std::string_view prefix) {
     return {};
   }
   words.storage_class();
+  const std::size_t name_at = prefix.size() - words.rest_size();
   if (words.word("InitData[7] =")) {
-    return {LineKind::Header, TableKind::InitData};
+    return {LineKind::Header, TableKind::InitData, kNoSelector, name_at};
   }
   for (const TableKind table : {TableKind::WaveData, TableKind::FlowStates}) {
     if (words.word(table == TableKind::WaveData ? "WaveData" : "FlowStates")) {
       // Every header fits in a prefix, so one that lacks its selector is
       // one whose line ended there.
-      return {LineKind::Header, table, words.selector()};
+      return {LineKind::Header, table, words.selector(), name_at};
     }
   }
   return {};

@@ -26,6 +26,7 @@ struct LineStart {
   LineKind kind = LineKind::Other;
   TableKind table = TableKind::InitData;
   char selector = kNoSelector;
+  std::size_t name_at = 0;  // where a header's table name begins
 };
 
 // The first characters of a line, gathered as they arrive, however the
@@ -70,9 +71,11 @@ class LinePrefix {
 };
 
 // Between blocks, only a line that begins with one of these characters can
-// be anything but Other; every other line is passed over unread.
+// be anything but Other, or declare a table that is not read; every other
+// line is passed over unread.
 inline bool may_begin_something(char first) {
-  return first == ' ' || first == 'c';
+  return first == ' ' || first == '\t' || first == '_' ||
+         (first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z');
 }
 
 // The IFCONFIG line or a table header, from the line's prefix as LinePrefix

@@ -14,8 +14,9 @@ constexpr std::size_t kReadBlockSize = 64 * 1024;
 
 }  // namespace
 
-ScanStatus scan_source_file(std::FILE* source, GpifImage& image) {
-  SourceScanner scanner(image);
+ScanStatus scan_source_file(std::FILE* source, GpifImage& image,
+                            SourceWarnings& warnings) {
+  SourceScanner scanner(image, warnings);
   std::array<char, kReadBlockSize> block;
   for (;;) {
     const std::size_t count = std::fread(block.data(), 1, block.size(), source);

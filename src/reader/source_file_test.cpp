@@ -29,7 +29,8 @@ TEST(SourceFile, IsReadToItsEnd) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   ASSERT_NE(file, nullptr);
   GpifImage image;
-  EXPECT_EQ(scan_source_file(file, image), ScanStatus::Complete);
+  SourceWarnings warnings;
+  EXPECT_EQ(scan_source_file(file, image, warnings), ScanStatus::Complete);
   std::fclose(file);
   EXPECT_TRUE(image == reference::scan(source));
   EXPECT_EQ(image.WaveData[256], 0x01);
@@ -44,7 +45,9 @@ TEST(SourceFile, ReadErrorIsReported) {
   std::FILE* directory = std::fopen(testing::TempDir().c_str(), "r");
   if (directory == nullptr) GTEST_SKIP() << "directories do not open here";
   GpifImage image;
-  EXPECT_EQ(scan_source_file(directory, image), ScanStatus::ReadFailed);
+  SourceWarnings warnings;
+  EXPECT_EQ(scan_source_file(directory, image, warnings),
+            ScanStatus::ReadFailed);
   std::fclose(directory);
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "reader/value_search.h"
+#include "reader/unread_table.h"
 
 namespace wfpack {
 
@@ -25,6 +25,7 @@ bool SourceScanner::feed(std::string_view block) {
     end = static_cast<const char*>(stop);
     input_ended_ = true;
   }
+  run_.marks_from = p;
   while (p < end) p = step(p, end);
   return !input_ended_;
 }
@@ -35,15 +36,20 @@ void SourceScanner::finish() {
       if (!in_block_ && !prefix_.empty()) act_on_line(prefix_.text(), true);
       break;
     case Mode::IfconfigValue:
-      image_.IfConfig = value_.low_byte();
+      set_ifconfig(value_.low_byte());
       break;
     case Mode::ValueDigits:
-      store(value_.low_byte());
+      take_value(value_.low_byte());
       break;
     default:
       break;
   }
   mode_ = Mode::SkipLine;
+  if (run_.comment_values != 0) {
+    warnings_.comment_values(line_, run_.comment_values);
+  }
+  if (in_block_) close_block(false);
+  warnings_.finish(image_);
 }
 
 // Advances through the block from p in the current mode and returns where
@@ -56,7 +62,7 @@ const char* SourceScanner::step(const char* p, const char* end) {
     case Mode::IfconfigValue:
       // The value ends with its line: the line feed is no leading space.
       if (*p != '\n' && value_.feed(*p)) return p + 1;
-      image_.IfConfig = value_.low_byte();
+      set_ifconfig(value_.low_byte());
       mode_ = Mode::SkipLine;
       return p;
 
@@ -75,10 +81,16 @@ const char* SourceScanner::step(const char* p, const char* end) {
     case Mode::ValueDigits:
       while (p < end && value_.feed(*p)) ++p;
       if (p < end) {
-        store(value_.low_byte());
+        take_value(value_.low_byte());
         mode_ = Mode::Values;
       }
       return p;
+
+    case Mode::ValueMark:
+      mode_ = Mode::Values;
+      if (run_.comments.mark(pending_mark_, *p) == 0) return p;
+      run_.marks_from = p + 1;
+      return p + 1;
 
     case Mode::SkipLine: {
       const auto* line_feed = static_cast<const char*>(
@@ -92,6 +104,12 @@ const char* SourceScanner::step(const char* p, const char* end) {
 
 // p is just past a line feed.
 const char* SourceScanner::next_line(const char* p, const char* end) {
+  if (run_.comment_values != 0) {
+    warnings_.comment_values(line_, run_.comment_values);
+    run_.comment_values = 0;
+  }
+  run_.comments.end_line();
+  ++line_;
   mode_ = Mode::LineStart;
   prefix_.clear();
   brace_seen_ = false;
@@ -128,23 +146,31 @@ const char* SourceScanner::line_start(const char* p, const char* end) {
 void SourceScanner::act_on_line(std::string_view line, bool line_ended) {
   const LineStart kind = classify_line(line);
   mode_ = Mode::SkipLine;
-  if (kind.kind == LineKind::Header) {
-    // Values on a header's own line are not collected.
-    open_block(kind);
-  } else if (kind.kind == LineKind::Ifconfig) {
+  if (kind.kind == LineKind::Ifconfig) {
     value_ = HexReader{};
     for (const char c : line.substr(kIfconfigValueOffset)) {
       if (!value_.feed(c)) {
-        image_.IfConfig = value_.low_byte();
+        set_ifconfig(value_.low_byte());
         return;
       }
     }
     if (line_ended) {
-      image_.IfConfig = value_.low_byte();
+      set_ifconfig(value_.low_byte());
     } else {
       mode_ = Mode::IfconfigValue;
     }
+    return;
   }
+  if (const UnreadTable unread = unread_table(line, kind); unread.found) {
+    warnings_.table_not_read(line_, unread.name, unread.reason);
+  }
+  // Values on a header's own line are not collected.
+  if (kind.kind == LineKind::Header) open_block(kind);
+}
+
+void SourceScanner::set_ifconfig(std::uint8_t value) {
+  image_.IfConfig = value;
+  warnings_.ifconfig(line_, value);
 }
 
 // Inside a block, the first two characters of a line tell whether it ends
@@ -162,7 +188,7 @@ const char* SourceScanner::block_line_start(const char* p, const char* end) {
   brace_seen_ = false;
   const char first_two[kBlockEndLength] = {kBlockEndStart, *p};
   if (ends_block({first_two, kBlockEndLength})) {
-    in_block_ = false;
+    close_block(true);
     mode_ = Mode::SkipLine;
     return p + 1;
   }
@@ -172,22 +198,44 @@ const char* SourceScanner::block_line_start(const char* p, const char* end) {
 
 void SourceScanner::open_block(const LineStart& header) {
   in_block_ = true;
-  next_ = nullptr;
-  table_end_ = nullptr;
+  const char* marks_from = run_.marks_from;
+  run_ = ValueRun{};
+  run_.marks_from = marks_from;
+  std::size_t bank = 0;
   if (header.table == TableKind::InitData) {
-    next_ = image_.InitData.data();
-    table_end_ = next_ + image_.InitData.size();
-    return;
-  }
-  const std::size_t bank = bank_from_selector(header.selector);
-  if (bank == kNoBank) return;  // a block that stores nothing
-  if (header.table == TableKind::WaveData) {
-    image_.BankUsed[bank] = true;
-    next_ = image_.WaveData.data() + bank * kWaveBankSize;
-    table_end_ = image_.WaveData.data() + image_.WaveData.size();
+    run_.next = image_.InitData.data();
+    run_.table_end = run_.next + image_.InitData.size();
   } else {
-    next_ = image_.FlowStates.data() + bank * kFlowBankSize;
-    table_end_ = image_.FlowStates.data() + image_.FlowStates.size();
+    bank = bank_from_selector(header.selector);
+    if (bank == kNoBank) return;  // a block that stores nothing
+    if (header.table == TableKind::WaveData) {
+      image_.BankUsed[bank] = true;
+      run_.next = image_.WaveData.data() + bank * kWaveBankSize;
+      run_.table_end = image_.WaveData.data() + image_.WaveData.size();
+    } else {
+      run_.next = image_.FlowStates.data() + bank * kFlowBankSize;
+      run_.table_end = image_.FlowStates.data() + image_.FlowStates.size();
+    }
+  }
+  block_start_ = run_.next;
+  warnings_.block_opened(line_, header.table, bank);
+}
+
+void SourceScanner::close_block(bool closed) {
+  in_block_ = false;
+  if (run_.table_end == nullptr) return;
+  warnings_.block_ended(
+      static_cast<std::size_t>(run_.next - block_start_) + run_.dropped,
+      closed);
+}
+
+// Stores a value read byte by byte, or counts it once the table is full.
+void SourceScanner::take_value(std::uint8_t byte) {
+  if (run_.comments.inside()) ++run_.comment_values;
+  if (run_.next == run_.table_end) {
+    ++run_.dropped;
+  } else {
+    *run_.next++ = byte;
   }
 }
 
@@ -195,42 +243,53 @@ void SourceScanner::open_block(const LineStart& header) {
 // wherever it stands; everything else (commas, blanks, comments and their
 // words) is passed over. Nearly all of a source's bytes go through here.
 const char* SourceScanner::scan_values(const char* p, const char* end) {
-  ValueRun run{next_, table_end_};
+  if (run_.table_end == nullptr) {
+    // A block that stores nothing: only the line that ends it matters.
+    mode_ = Mode::SkipLine;
+    return p;
+  }
   while (mode_ == Mode::Values) {
-    if (run.next == run.table_end) {
-      // Nothing more can be stored: only the line that ends the block
-      // matters now.
-      mode_ = Mode::SkipLine;
-      break;
-    }
-    p = store_plain_values(p, end, run, kBlockEndStart);
-    if (run.next == run.table_end) continue;
+    p = store_plain_values(p, end, run_, kBlockEndStart);
+    line_ += run_.line_feeds;
+    run_.line_feeds = 0;
     p = find_value_stop(p, end);
     if (p == end) break;
     if (*p == '\n') {
       p = next_line(p + 1, end);
     } else if (*p == '\0') {
       mode_ = Mode::SkipLine;  // a NUL hides the rest of its line
+    } else if (Comments::may_mark(*p)) {
+      if (p < run_.marks_from) {
+        ++p;  // the second character of a mark already taken
+      } else if (end - p < 2) {
+        pending_mark_ = *p++;
+        mode_ = Mode::ValueMark;
+      } else if (run_.comments.mark(p[0], p[1]) != 0) {
+        p += 2;
+        run_.marks_from = p;
+      } else {
+        ++p;
+      }
+    } else if (*p != '0') {
+      ++p;  // another character that may stop the search
     } else if (end - p < 2) {
       mode_ = Mode::ValueZero;
       ++p;
     } else if (p[1] != 'x') {
       ++p;  // the character after the "0" may itself start a value
     } else {
-      HexReader value = HexReader::after_prefix();
-      for (p += 2; p < end && value.feed(*p);) ++p;
+      value_ = HexReader::after_prefix();
+      for (p += 2; p < end && value_.feed(*p);) ++p;
       if (p == end) {
-        value_ = value;  // the value may go on in the next block
-        mode_ = Mode::ValueDigits;
+        mode_ = Mode::ValueDigits;  // the value may go on in the next block
       } else {
         // "0x" without digits stores 0x00, as strtol reads it. The
         // character that ended the value is no digit: the search goes on
         // from it.
-        *run.next++ = value.low_byte();
+        take_value(value_.low_byte());
       }
     }
   }
-  next_ = run.next;
   return p;
 }
 

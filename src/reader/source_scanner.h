@@ -6,11 +6,14 @@
 #include "image/gpif_image.h"
 #include "reader/hex_value.h"
 #include "reader/line_start.h"
+#include "reader/source_warnings.h"
+#include "reader/value_search.h"
 
 namespace wfpack {
 
-// Reads a GPIF source into the image, fed in blocks of any size. Lines are
-// whole lines however long they are, and memory stays fixed.
+// Reads a GPIF source into the image, fed in blocks of any size, and tells
+// the warnings what it reads. Lines are whole lines however long they are,
+// and memory stays fixed.
 //
 // A carriage return needs no translation here: before a line feed it can
 // only end a value, be skipped as space before the IFCONFIG value, or stand
@@ -18,13 +21,14 @@ namespace wfpack {
 // itself would, so CR LF and LF sources give the same image.
 class SourceScanner {
  public:
-  explicit SourceScanner(GpifImage& image) : image_(image) {}
+  SourceScanner(GpifImage& image, SourceWarnings& warnings)
+      : image_(image), warnings_(warnings) {}
 
   // Takes the next block of the source. Returns false once the input has
   // ended at a 0x1A byte; nothing after it is read.
   bool feed(std::string_view block);
 
-  // Completes a value or line still open at the end of the source.
+  // Completes what is still open at the end of the source.
   void finish();
 
  private:
@@ -34,6 +38,7 @@ class SourceScanner {
     Values,         // inside a block, looking for values
     ValueZero,      // a "0" at the end of a block, perhaps a value's start
     ValueDigits,    // a value's digits, cut by the end of a block
+    ValueMark,      // a "/" or "*" at the end of a block
     SkipLine,       // nothing more on this line matters
   };
 
@@ -43,23 +48,25 @@ class SourceScanner {
   const char* scan_values(const char* p, const char* end);
   const char* next_line(const char* p, const char* end);
   void act_on_line(std::string_view line, bool line_ended);
+  void set_ifconfig(std::uint8_t value);
   void open_block(const LineStart& header);
-  void store(std::uint8_t byte) {
-    if (next_ != table_end_) *next_++ = byte;
-  }
+  void close_block(bool closed);
+  void take_value(std::uint8_t byte);
 
   GpifImage& image_;
+  SourceWarnings& warnings_;
   Mode mode_ = Mode::LineStart;
   bool input_ended_ = false;
+  std::size_t line_ = 1;
   LinePrefix prefix_;
   bool brace_seen_ = false;
+  char pending_mark_ = 0;
   HexReader value_;
-  // The collection cursor: while a block is open, the next table byte to
-  // store and the end of that table. A block that names no bank, or whose
-  // table is full, stores nothing more.
+  // While a block is open: the collection cursor, where the block began to
+  // store, and its comments. A block that names no bank stores nothing.
   bool in_block_ = false;
-  std::uint8_t* next_ = nullptr;
-  std::uint8_t* table_end_ = nullptr;
+  std::uint8_t* block_start_ = nullptr;
+  ValueRun run_;
 };
 
 }  // namespace wfpack

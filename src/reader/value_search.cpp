@@ -14,7 +14,12 @@ namespace wfpack {
 
 namespace {
 
-bool is_value_stop(char c) { return c == '0' || c == '\n' || c == '\0'; }
+// "/" and "*", and "+" and "." with them: one test for both marks.
+bool may_mark(char c) { return (c | 0x05) == '/'; }
+
+bool is_value_stop(char c) {
+  return c == '0' || c == '\n' || c == '\0' || may_mark(c);
+}
 
 // A window may be read only where a value that starts in it can be read
 // whole without looking past end.
@@ -28,6 +33,7 @@ WindowMasks window_masks_bytewise(const char* p) {
     const std::uint64_t bit = std::uint64_t{1} << i;
     if (p[i] == '0' && p[i + 1] == 'x') masks.starts |= bit;
     if (p[i] == '\n' || p[i] == '\0') masks.line_stops |= bit;
+    if (may_mark(p[i]) && may_mark(p[i + 1])) masks.comment_marks |= bit;
   }
   return masks;
 }
@@ -51,6 +57,9 @@ inline WindowMasks masks_of(const char* p) {
   const __m128i ex = _mm_set1_epi8('x');
   const __m128i line_feed = _mm_set1_epi8('\n');
   const __m128i nul = _mm_setzero_si128();
+  const __m128i mark_bits = _mm_set1_epi8(0x05);
+  const __m128i slash = _mm_set1_epi8('/');
+  std::uint64_t may_marks = 0;
   WindowMasks masks;
   for (int i = 0; i < kWindowSize; i += 16) {
     const __m128i here = load(p + i);
@@ -60,17 +69,22 @@ inline WindowMasks masks_of(const char* p) {
     masks.line_stops |= bits(_mm_or_si128(_mm_cmpeq_epi8(here, line_feed),
                                           _mm_cmpeq_epi8(here, nul)),
                              i);
+    may_marks |= bits(_mm_cmpeq_epi8(_mm_or_si128(here, mark_bits), slash), i);
   }
+  const std::uint64_t last = may_mark(p[kWindowSize]) ? 1 : 0;
+  masks.comment_marks = may_marks & (may_marks >> 1 | last << 63);
   return masks;
 }
 
-// Bit i set where p[i] is a "0", a line feed or a NUL, for p[0] to p[15].
+// Bit i set where p[i] stops find_value_stop, for p[0] to p[15].
 inline unsigned stops_of(const char* p) {
   const __m128i here = load(p);
-  return static_cast<unsigned>(_mm_movemask_epi8(
-      _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(here, _mm_set1_epi8('0')),
-                                _mm_cmpeq_epi8(here, _mm_set1_epi8('\n'))),
-                   _mm_cmpeq_epi8(here, _mm_setzero_si128()))));
+  const __m128i marks = _mm_cmpeq_epi8(_mm_or_si128(here, _mm_set1_epi8(0x05)),
+                                       _mm_set1_epi8('/'));
+  return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
+      _mm_or_si128(_mm_cmpeq_epi8(here, _mm_set1_epi8('0')),
+                   _mm_cmpeq_epi8(here, _mm_set1_epi8('\n'))),
+      _mm_or_si128(_mm_cmpeq_epi8(here, _mm_setzero_si128()), marks))));
 }
 
 }  // namespace
@@ -111,23 +125,64 @@ std::uint64_t bits_below(int n) {
   return n >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
 }
 
-// Stores the plain values among starts, in order. Returns the first that is
-// not plain, or nullptr.
-const char* store_window_values(const char* p, std::uint64_t starts,
-                                std::uint8_t*& next) {
-  std::uint8_t* out = next;
+std::uint64_t bits_from_to(int from, int to) {
+  return bits_below(to) & ~bits_below(from);
+}
+
+std::size_t count_bits(std::uint64_t bits) {
+  std::size_t count = 0;
+  for (; bits != 0; bits &= bits - 1) ++count;
+  return count;
+}
+
+// Stores the plain values among starts, in order, or counts them as dropped
+// once the table is full. Returns the first that is not plain, or nullptr;
+// done is set to the starts taken.
+const char* take_window_values(const char* p, std::uint64_t starts,
+                               ValueRun& run, std::uint64_t& done) {
+  std::uint8_t* out = run.next;
+  done = starts;
   for (; starts != 0; starts &= starts - 1) {
     const char* value = p + std::countr_zero(starts);
     const std::uint8_t high = hex_digit_value(value[2]);
     const std::uint8_t low = hex_digit_value(value[3]);
     if ((high | low) > 0x0F || hex_digit_value(value[4]) != kNotHexDigit) {
-      next = out;
+      done &= ~starts;
+      run.next = out;
       return value;
     }
-    *out++ = static_cast<std::uint8_t>(high << 4 | low);
+    if (out == run.table_end) {
+      ++run.dropped;
+    } else {
+      *out++ = static_cast<std::uint8_t>(high << 4 | low);
+    }
   }
-  next = out;
+  run.next = out;
   return nullptr;
+}
+
+// Follows the comments that open and close at marks, all within bits from
+// to to of the window, and returns the bits of that stretch that lie inside
+// a comment.
+std::uint64_t follow_comments(const char* p, std::uint64_t marks, int from,
+                              int to, ValueRun& run) {
+  std::uint64_t inside = 0;
+  int opened = run.comments.inside() ? from : -1;
+  for (; marks != 0; marks &= marks - 1) {
+    const int at = std::countr_zero(marks);
+    const char* mark = p + at;
+    if (mark < run.marks_from) continue;
+    const bool was_inside = run.comments.inside();
+    if (run.comments.mark(mark[0], mark[1]) == 0) continue;
+    run.marks_from = mark + 2;
+    if (was_inside) {
+      inside |= bits_from_to(opened, at + 2);
+    } else {
+      opened = at;
+    }
+  }
+  if (run.comments.inside()) inside |= bits_from_to(opened, to);
+  return inside;
 }
 
 }  // namespace
@@ -136,41 +191,45 @@ const char* store_plain_values(const char* p, const char* end, ValueRun& run,
                                char watched_line_start) {
   while (end - p >= kWindowSize + kReadAhead) {
     const WindowMasks masks = masks_of(p);
-    std::uint64_t starts = masks.starts;
+    const std::uint64_t starts = masks.starts;
     std::uint64_t stops = masks.line_stops;
+    std::uint64_t marks = masks.comment_marks;
     // The "0" of a "0x" three characters after another can be the first
-    // value's last digit ("0x10x5"), and a table may fill up within the
-    // window: both are rare and left to the caller, from the window's first
-    // value or line stop on.
-    if ((starts & (starts << 3)) != 0 ||
-        (run.table_end - run.next < kWindowSize &&
-         std::popcount(starts) > run.table_end - run.next)) {
-      const std::uint64_t events = starts | stops;
-      return events != 0 ? p + std::countr_zero(events) : p;
+    // value's last digit ("0x10x5"): rare, and left to the caller.
+    if ((starts & (starts << 3)) != 0) {
+      return p + std::countr_zero(starts | stops | marks);
     }
-    // A "0" in the last byte has its "x" in the next window, so the next
-    // window starts there unless a value or a line feed reaches further.
-    const char* resume = p + kWindowSize - 1;
+    const char* resume = p + kWindowSize;
     if (starts != 0) {
       // The character after a value's digits is no digit and starts
       // nothing, but it may end the line.
       resume = std::max(resume, p + (63 - std::countl_zero(starts)) + 4);
     }
-    for (;;) {
+    for (int from = 0;;) {
       const int stop_at = stops != 0 ? std::countr_zero(stops) : kWindowSize;
-      const std::uint64_t before_stop = bits_below(stop_at);
-      if (const char* odd =
-              store_window_values(p, starts & before_stop, run.next)) {
-        return odd;
+      std::uint64_t taken = 0;
+      const char* odd = take_window_values(
+          p, starts & bits_from_to(from, stop_at), run, taken);
+      const int reach = odd != nullptr ? static_cast<int>(odd - p) : stop_at;
+      if (const std::uint64_t here = marks & bits_from_to(from, reach);
+          here != 0 || run.comments.inside()) {
+        const std::uint64_t inside = follow_comments(p, here, from, reach, run);
+        run.comment_values += count_bits(taken & inside);
       }
+      if (odd != nullptr) return odd;
       if (stops == 0) break;
       const char* stop = p + stop_at;
-      if (*stop == '\0' || stop[1] == watched_line_start) return stop;
+      if (*stop == '\0' || stop[1] == watched_line_start ||
+          run.comment_values != 0) {
+        return stop;
+      }
       ++run.line_feeds;
+      run.comments.end_line();
       resume = std::max(resume, stop + 1);
-      starts &= ~(before_stop | (before_stop + 1));
+      from = stop_at + 1;
       stops &= stops - 1;
     }
+    run.marks_from = std::max(run.marks_from, p + kWindowSize);
     p = resume;
   }
   return p;

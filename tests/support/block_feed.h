@@ -14,8 +14,8 @@
 namespace wfpack::testing_support {
 
 inline void scan_in_blocks(std::string_view input, std::size_t block,
-                           GpifImage& image) {
-  SourceScanner scanner(image);
+                           GpifImage& image, SourceWarnings& warnings) {
+  SourceScanner scanner(image, warnings);
   // One buffer reused for the full blocks, one for the last.
   const auto full_block = std::make_unique<char[]>(block);
   for (std::size_t at = 0; at < input.size(); at += block) {
@@ -30,6 +30,12 @@ inline void scan_in_blocks(std::string_view input, std::size_t block,
     if (!scanner.feed({buffer, part.size()})) break;
   }
   scanner.finish();
+}
+
+inline void scan_in_blocks(std::string_view input, std::size_t block,
+                           GpifImage& image) {
+  SourceWarnings warnings;
+  scan_in_blocks(input, block, image, warnings);
 }
 
 }  // namespace wfpack::testing_support
