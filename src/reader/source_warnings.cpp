@@ -148,6 +148,7 @@ void SourceWarnings::comment_values(std::size_t line, std::size_t count) {
 void SourceWarnings::block_ended(std::size_t values, bool closed) {
   if (!in_block_) return;
   in_block_ = false;
+  if (values == table_size(block_table_) && closed) return;
   Warning warning;
   warning.line = block_line_;
   warning.table = block_table_;

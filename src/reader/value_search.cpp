@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 #include "reader/hex_value.h"
 
@@ -137,28 +138,33 @@ std::size_t count_bits(std::uint64_t bits) {
 
 // Stores the plain values among starts, in order, or counts them as dropped
 // once the table is full. Returns the first that is not plain, or nullptr;
-// done is set to the starts taken.
+// taken is set to the starts read. Locals throughout: a byte stored could
+// otherwise change anything the compiler cannot see is apart.
 const char* take_window_values(const char* p, std::uint64_t starts,
-                               ValueRun& run, std::uint64_t& done) {
+                               ValueRun& run, std::uint64_t& taken) {
   std::uint8_t* out = run.next;
-  done = starts;
-  for (; starts != 0; starts &= starts - 1) {
-    const char* value = p + std::countr_zero(starts);
+  const std::uint8_t* const table_end = run.table_end;
+  std::size_t dropped = run.dropped;
+  const char* odd = nullptr;
+  std::uint64_t left = starts;
+  for (; left != 0; left &= left - 1) {
+    const char* value = p + std::countr_zero(left);
     const std::uint8_t high = hex_digit_value(value[2]);
     const std::uint8_t low = hex_digit_value(value[3]);
     if ((high | low) > 0x0F || hex_digit_value(value[4]) != kNotHexDigit) {
-      done &= ~starts;
-      run.next = out;
-      return value;
+      odd = value;
+      break;
     }
-    if (out == run.table_end) {
-      ++run.dropped;
+    if (out == table_end) {
+      ++dropped;
     } else {
       *out++ = static_cast<std::uint8_t>(high << 4 | low);
     }
   }
+  taken = starts & ~left;
   run.next = out;
-  return nullptr;
+  run.dropped = dropped;
+  return odd;
 }
 
 // Follows the comments that open and close at marks, all within bits from
@@ -185,10 +191,49 @@ std::uint64_t follow_comments(const char* p, std::uint64_t marks, int from,
   return inside;
 }
 
+// The usual case, as in "/* LenBr */ 0x04, ...": the stretch holds one
+// comment that opens and closes in it, and none was open before. Then it
+// sets inside to the comment's bits, takes its marks and returns true; in
+// any other case it does nothing and returns false.
+bool closed_comment(const char* p, std::uint64_t marks, ValueRun& run,
+                    std::uint64_t& inside) {
+  const std::uint64_t rest = marks & (marks - 1);
+  if (run.comments.inside() || rest == 0 || (rest & (rest - 1)) != 0) {
+    return false;
+  }
+  const int open = std::countr_zero(marks);
+  const int close = std::countr_zero(rest);
+  const char* opener = p + open;
+  const char* closer = p + close;
+  if (opener < run.marks_from || close < open + 2 ||
+      std::memcmp(opener, "/*", 2) != 0 || std::memcmp(closer, "*/", 2) != 0) {
+    return false;
+  }
+  inside = bits_from_to(open, close + 2);
+  run.marks_from = closer + 2;
+  return true;
+}
+
+inline const char* read_windows(const char* p, const char* end, ValueRun& run,
+                                char watched_line_start);
+
 }  // namespace
 
+// The run is worked on in a copy of its own, which the compiler can keep in
+// registers: every byte stored could otherwise change it as far as the
+// compiler knows.
 const char* store_plain_values(const char* p, const char* end, ValueRun& run,
                                char watched_line_start) {
+  ValueRun local = run;
+  const char* stop = read_windows(p, end, local, watched_line_start);
+  run = local;
+  return stop;
+}
+
+namespace {
+
+inline const char* read_windows(const char* p, const char* end, ValueRun& run,
+                                char watched_line_start) {
   while (end - p >= kWindowSize + kReadAhead) {
     const WindowMasks masks = masks_of(p);
     const std::uint64_t starts = masks.starts;
@@ -205,6 +250,7 @@ const char* store_plain_values(const char* p, const char* end, ValueRun& run,
       // nothing, but it may end the line.
       resume = std::max(resume, p + (63 - std::countl_zero(starts)) + 4);
     }
+    std::uint64_t inside_closed = 0;
     for (int from = 0;;) {
       const int stop_at = stops != 0 ? std::countr_zero(stops) : kWindowSize;
       std::uint64_t taken = 0;
@@ -213,8 +259,13 @@ const char* store_plain_values(const char* p, const char* end, ValueRun& run,
       const int reach = odd != nullptr ? static_cast<int>(odd - p) : stop_at;
       if (const std::uint64_t here = marks & bits_from_to(from, reach);
           here != 0 || run.comments.inside()) {
-        const std::uint64_t inside = follow_comments(p, here, from, reach, run);
-        run.comment_values += count_bits(taken & inside);
+        const std::uint64_t inside =
+            closed_comment(p, here, run, inside_closed)
+                ? inside_closed
+                : follow_comments(p, here, from, reach, run);
+        if ((taken & inside) != 0) {
+          run.comment_values += count_bits(taken & inside);
+        }
       }
       if (odd != nullptr) return odd;
       if (stops == 0) break;
@@ -234,5 +285,7 @@ const char* store_plain_values(const char* p, const char* end, ValueRun& run,
   }
   return p;
 }
+
+}  // namespace
 
 }  // namespace wfpack
