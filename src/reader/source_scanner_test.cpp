@@ -90,9 +90,22 @@ GpifImage expected_image(const BlockCase& c) {
 // count values from first on, per_line to a line.
 class TableBlock : public testing::TestWithParam<BlockCase> {};
 
+// The same source with blanks after every line: the values then lie far
+// enough from the end of the block to be read a whole window at a time.
+std::string with_trailing_blanks(const std::string& source) {
+  std::string out;
+  for (const char c : source) {
+    if (c == '\n') out += std::string(80, ' ');
+    out += c;
+  }
+  return out;
+}
+
 TEST_P(TableBlock, StoresExactlyTheExpectedBytes) {
   const BlockCase& c = GetParam();
   EXPECT_TRUE(scan(c.source) == expected_image(c)) << c.source;
+  EXPECT_TRUE(scan(with_trailing_blanks(c.source)) == expected_image(c))
+      << "with trailing blanks: " << c.source;
 }
 
 INSTANTIATE_TEST_SUITE_P(
