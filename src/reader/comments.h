@@ -33,6 +33,7 @@ class Comments {
   }
 
   bool inside() const { return in_ != In::Code; }
+  bool in_block() const { return in_ == In::Block; }
   void reset() { in_ = In::Code; }
 
  private:

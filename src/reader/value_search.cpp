@@ -167,23 +167,82 @@ const char* take_window_values(const char* p, std::uint64_t starts,
   return odd;
 }
 
-// Follows the comments that open and close at marks, all within bits from
-// to to of the window, and returns the bits of that stretch that lie inside
-// a comment.
-std::uint64_t follow_comments(const char* p, std::uint64_t marks, int from,
-                              int to, ValueRun& run) {
+// Each bit set with all the bits below it, XORed: bit i tells whether an
+// odd number of bits 0 to i are set.
+std::uint64_t prefix_xor(std::uint64_t bits) {
+  bits ^= bits << 1;
+  bits ^= bits << 2;
+  bits ^= bits << 4;
+  bits ^= bits << 8;
+  bits ^= bits << 16;
+  bits ^= bits << 32;
+  return bits;
+}
+
+// The usual case, as in "/* LenBr */ 0x04, ...": only "/*" and "*/" marks,
+// none sharing a character with another. Then the comments are followed for
+// the whole stretch at once, from bit 0 to bit to: it returns true with
+// inside set to the bits within comments, and the marks taken; in any other
+// case it changes nothing and returns false.
+bool block_comments_only(const char* p, std::uint64_t marks, int to,
+                         ValueRun& run, std::uint64_t& inside) {
+  const bool starts_inside = run.comments.inside();
+  if (starts_inside && !run.comments.in_block()) return false;
+  if (p < run.marks_from)
+    marks &= ~bits_below(static_cast<int>(run.marks_from - p));
+  std::uint64_t opens = 0;
+  std::uint64_t closes = 0;
+  for (std::uint64_t left = marks; left != 0; left &= left - 1) {
+    const int at = std::countr_zero(left);
+    const std::uint64_t bit = std::uint64_t{1} << at;
+    const unsigned pair = static_cast<unsigned char>(p[at]) << 8 |
+                          static_cast<unsigned char>(p[at + 1]);
+    if (pair == ('/' << 8 | '/')) return false;  // "//": the long way
+    opens |= pair == ('/' << 8 | '*') ? bit : 0;
+    closes |= pair == ('*' << 8 | '/') ? bit : 0;
+  }
+  if ((closes & (opens << 1)) != 0 || (opens & (closes << 1)) != 0) {
+    return false;  // "/*/" or "*/*"
+  }
+  // In a comment from its "/" to the "/" that closes it.
+  std::uint64_t in = prefix_xor(opens | closes << 2);
+  if (starts_inside) in = ~in;
+  if ((opens & ~in) != 0 || (closes & ~in) != 0) return false;
+  inside = in & bits_below(to);
+  if (const std::uint64_t all = opens | closes; all != 0) {
+    const int last = 63 - std::countl_zero(all);
+    const bool ends_inside = (opens >> last & 1) != 0;
+    if (ends_inside != starts_inside) {
+      run.comments.mark(ends_inside ? '/' : '*', ends_inside ? '*' : '/');
+    }
+    run.marks_from = p + last + 2;
+  }
+  return true;
+}
+
+// Follows the comments from the window's start to bit to, as they open and
+// close at marks and as line feeds end "//" ones, and returns the bits that
+// lie inside a comment.
+std::uint64_t follow_comments(const char* p, std::uint64_t marks,
+                              std::uint64_t line_feeds, int to, ValueRun& run) {
   std::uint64_t inside = 0;
-  int opened = run.comments.inside() ? from : -1;
-  for (; marks != 0; marks &= marks - 1) {
-    const int at = std::countr_zero(marks);
-    const char* mark = p + at;
-    if (mark < run.marks_from) continue;
+  int opened = run.comments.inside() ? 0 : -1;
+  for (std::uint64_t events = marks | line_feeds; events != 0;
+       events &= events - 1) {
+    const int at = std::countr_zero(events);
     const bool was_inside = run.comments.inside();
-    if (run.comments.mark(mark[0], mark[1]) == 0) continue;
-    run.marks_from = mark + 2;
-    if (was_inside) {
-      inside |= bits_from_to(opened, at + 2);
+    if ((line_feeds >> at & 1) != 0) {
+      run.comments.end_line();
     } else {
+      const char* mark = p + at;
+      if (mark < run.marks_from || run.comments.mark(mark[0], mark[1]) == 0) {
+        continue;
+      }
+      run.marks_from = mark + 2;
+    }
+    if (was_inside && !run.comments.inside()) {
+      inside |= bits_from_to(opened, (line_feeds >> at & 1) != 0 ? at : at + 2);
+    } else if (!was_inside && run.comments.inside()) {
       opened = at;
     }
   }
@@ -191,31 +250,84 @@ std::uint64_t follow_comments(const char* p, std::uint64_t marks, int from,
   return inside;
 }
 
-// The usual case, as in "/* LenBr */ 0x04, ...": the stretch holds one
-// comment that opens and closes in it, and none was open before. Then it
-// sets inside to the comment's bits, takes its marks and returns true; in
-// any other case it does nothing and returns false.
-bool closed_comment(const char* p, std::uint64_t marks, ValueRun& run,
-                    std::uint64_t& inside) {
-  const std::uint64_t rest = marks & (marks - 1);
-  if (run.comments.inside() || rest == 0 || (rest & (rest - 1)) != 0) {
-    return false;
-  }
-  const int open = std::countr_zero(marks);
-  const int close = std::countr_zero(rest);
-  const char* opener = p + open;
-  const char* closer = p + close;
-  if (opener < run.marks_from || close < open + 2 ||
-      std::memcmp(opener, "/*", 2) != 0 || std::memcmp(closer, "*/", 2) != 0) {
-    return false;
-  }
-  inside = bits_from_to(open, close + 2);
-  run.marks_from = closer + 2;
-  return true;
-}
-
 inline const char* read_windows(const char* p, const char* end, ValueRun& run,
-                                char watched_line_start);
+                                char watched_line_start) {
+  while (end - p >= kWindowSize + kReadAhead) {
+    const WindowMasks masks = masks_of(p);
+    const std::uint64_t starts = masks.starts;
+    const std::uint64_t marks = masks.comment_marks;
+    // The "0" of a "0x" three characters after another can be the first
+    // value's last digit ("0x10x5"): rare, and left to the caller.
+    if ((starts & (starts << 3)) != 0) {
+      return p + std::countr_zero(starts | masks.line_stops | marks);
+    }
+    // How far the window may be read: up to a NUL, a line feed before a
+    // line the caller must see, or the end of a line with values inside
+    // comments, which the caller reports.
+    int limit = kWindowSize;
+    std::uint64_t line_feeds = 0;
+    std::size_t line_feed_count = 0;
+    for (std::uint64_t stops = masks.line_stops; stops != 0;
+         stops &= stops - 1) {
+      const int at = std::countr_zero(stops);
+      if (p[at] == '\0' || p[at + 1] == watched_line_start ||
+          run.comment_values != 0) {
+        limit = at;
+        break;
+      }
+      line_feeds |= std::uint64_t{1} << at;
+      ++line_feed_count;
+    }
+    const std::uint64_t all_line_feeds = line_feeds;
+    std::uint64_t inside = 0;
+    const ValueRun before = run;
+    const bool commented =
+        (marks & bits_below(limit)) != 0 || run.comments.inside();
+    const auto follow = [&](int to) {
+      run.comments = before.comments;
+      run.marks_from = before.marks_from;
+      line_feeds &= bits_below(to);
+      const std::uint64_t here = marks & bits_below(to);
+      if (!block_comments_only(p, here, to, run, inside)) {
+        inside = follow_comments(p, here, line_feeds, to, run);
+      }
+    };
+    if (commented) {
+      follow(limit);
+      if (const std::uint64_t in = starts & bits_below(limit) & inside) {
+        // Only the first line with values inside comments is read.
+        if (const std::uint64_t after =
+                line_feeds & ~bits_below(std::countr_zero(in))) {
+          limit = std::countr_zero(after);
+          follow(limit);
+        }
+      }
+    }
+    std::uint64_t taken = 0;
+    const char* odd =
+        take_window_values(p, starts & bits_below(limit), run, taken);
+    if (odd != nullptr) {
+      // Comments and lines are followed only as far as the values.
+      limit = static_cast<int>(odd - p);
+      if (commented) follow(limit);
+      line_feeds &= bits_below(limit);
+    }
+    run.comment_values += count_bits(taken & inside);
+    run.line_feeds +=
+        line_feeds == all_line_feeds ? line_feed_count : count_bits(line_feeds);
+    if (odd != nullptr) return odd;
+    if (limit < kWindowSize) return p + limit;
+    const char* resume = p + kWindowSize;
+    if (taken != 0) {
+      // The character after a value's digits is no digit and starts
+      // nothing, but it may end the line.
+      resume = std::max(resume, p + (63 - std::countl_zero(taken)) + 4);
+    }
+    run.marks_from = std::max(run.marks_from, p + kWindowSize);
+    p = resume;
+  }
+  return p;
+}
 
 }  // namespace
 
@@ -229,63 +341,5 @@ const char* store_plain_values(const char* p, const char* end, ValueRun& run,
   run = local;
   return stop;
 }
-
-namespace {
-
-inline const char* read_windows(const char* p, const char* end, ValueRun& run,
-                                char watched_line_start) {
-  while (end - p >= kWindowSize + kReadAhead) {
-    const WindowMasks masks = masks_of(p);
-    const std::uint64_t starts = masks.starts;
-    std::uint64_t stops = masks.line_stops;
-    std::uint64_t marks = masks.comment_marks;
-    // The "0" of a "0x" three characters after another can be the first
-    // value's last digit ("0x10x5"): rare, and left to the caller.
-    if ((starts & (starts << 3)) != 0) {
-      return p + std::countr_zero(starts | stops | marks);
-    }
-    const char* resume = p + kWindowSize;
-    if (starts != 0) {
-      // The character after a value's digits is no digit and starts
-      // nothing, but it may end the line.
-      resume = std::max(resume, p + (63 - std::countl_zero(starts)) + 4);
-    }
-    std::uint64_t inside_closed = 0;
-    for (int from = 0;;) {
-      const int stop_at = stops != 0 ? std::countr_zero(stops) : kWindowSize;
-      std::uint64_t taken = 0;
-      const char* odd = take_window_values(
-          p, starts & bits_from_to(from, stop_at), run, taken);
-      const int reach = odd != nullptr ? static_cast<int>(odd - p) : stop_at;
-      if (const std::uint64_t here = marks & bits_from_to(from, reach);
-          here != 0 || run.comments.inside()) {
-        const std::uint64_t inside =
-            closed_comment(p, here, run, inside_closed)
-                ? inside_closed
-                : follow_comments(p, here, from, reach, run);
-        if ((taken & inside) != 0) {
-          run.comment_values += count_bits(taken & inside);
-        }
-      }
-      if (odd != nullptr) return odd;
-      if (stops == 0) break;
-      const char* stop = p + stop_at;
-      if (*stop == '\0' || stop[1] == watched_line_start ||
-          run.comment_values != 0) {
-        return stop;
-      }
-      ++run.line_feeds;
-      run.comments.end_line();
-      resume = std::max(resume, stop + 1);
-      from = stop_at + 1;
-      stops &= stops - 1;
-    }
-    run.marks_from = std::max(run.marks_from, p + kWindowSize);
-    p = resume;
-  }
-  return p;
-}
-
-}  // namespace
 
 }  // namespace wfpack
