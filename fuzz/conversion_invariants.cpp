@@ -9,6 +9,7 @@
 #include "app/base_name.h"
 #include "image/gpif_image.h"
 #include "reader/source_scanner.h"
+#include "reader/source_warnings.h"
 #include "support/block_feed.h"
 #include "support/reference_scan.h"
 #include "writers/c_array_file.h"
@@ -23,13 +24,45 @@ void require(bool holds, const char* rule) {
   std::abort();
 }
 
-// Each image on the heap on its own, so that the address sanitizer notices
-// any byte read or written outside it.
-std::unique_ptr<GpifImage> scan_in_blocks(std::string_view input,
-                                          std::size_t block) {
-  auto image = std::make_unique<GpifImage>();
-  testing_support::scan_in_blocks(input, block, *image);
-  return image;
+struct Scan {
+  // On the heap on its own, so that the address sanitizer notices any byte
+  // read or written outside it.
+  std::unique_ptr<GpifImage> image = std::make_unique<GpifImage>();
+  SourceWarnings warnings;
+};
+
+Scan scan_in_blocks(std::string_view input, std::size_t block) {
+  Scan scan;
+  testing_support::scan_in_blocks(input, block, *scan.image, scan.warnings);
+  return scan;
+}
+
+// What the user is shown: each warning's line and text, and how many more.
+bool same_warnings(const SourceWarnings& a, const SourceWarnings& b) {
+  if (a.shown().size() != b.shown().size() || a.not_shown() != b.not_shown()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < a.shown().size(); ++i) {
+    if (a.shown()[i].line != b.shown()[i].line ||
+        describe(a.shown()[i]) != describe(b.shown()[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void check_warnings(const SourceWarnings& warnings) {
+  const auto shown = warnings.shown();
+  require(shown.size() <= SourceWarnings::kShown, "at most kShown warnings");
+  require(shown.size() == SourceWarnings::kShown || warnings.not_shown() == 0,
+          "warnings are held back only when kShown are shown");
+  // Source order, those about the whole source (line 0) last.
+  for (std::size_t i = 1; i < shown.size(); ++i) {
+    const std::size_t before = shown[i - 1].line;
+    const std::size_t line = shown[i].line;
+    require(line == 0 || (before != 0 && before <= line),
+            "warnings in source order");
+  }
 }
 
 bool is_identifier(std::string_view name) {
@@ -84,15 +117,18 @@ void check_c_array_text(const GpifImage& image, std::string_view name) {
 
 void check_conversion_invariants(std::string_view input) {
   const GpifImage expected = reference::scan(input);
-  const auto whole = scan_in_blocks(input, input.size() + 1);
-  require(*whole == expected, "image equals the model");
+  const Scan whole = scan_in_blocks(input, input.size() + 1);
+  require(*whole.image == expected, "image equals the model");
+  check_warnings(whole.warnings);
   for (std::size_t block : {std::size_t{1}, std::size_t{2}, std::size_t{7},
                             1 + input.size() % 61}) {
-    require(*scan_in_blocks(input, block) == expected,
-            "image does not depend on block size");
+    const Scan part = scan_in_blocks(input, block);
+    require(*part.image == expected, "image does not depend on block size");
+    require(same_warnings(part.warnings, whole.warnings),
+            "warnings do not depend on block size");
   }
 
-  GpifImage& image = *whole;
+  GpifImage& image = *whole.image;
   const std::uint8_t before = image.IfConfig;
   adjust_ifconfig(image);
   require(image.IfConfig == ((before & 0x80) ? before : (before & ~0x20)),

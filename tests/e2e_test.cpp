@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,7 @@ TEST_F(Binary, UnopenableSourceExitsWith255) {
     EXPECT_EQ(outcome.status, kFailureExitStatus) << name;
     EXPECT_EQ(outcome.output, console_lines(kBanner + "File open err (" +
                                             std::string(name) + ").\n"));
+    EXPECT_EQ(outcome.errors, "") << name;
     EXPECT_FALSE(has_outputs("missing"));
     EXPECT_FALSE(has_outputs("sources"));
   }
@@ -73,6 +75,52 @@ TEST_F(Binary, EmptySourceSucceeds) {
   const Outcome outcome = wfpack({"empty.c"});
   EXPECT_EQ(outcome.status, 0);
   EXPECT_EQ(outcome.output, console_lines(kBanner));
+  EXPECT_EQ(outcome.errors,
+            console_lines("empty.c: warning: no IFCONFIG line; IFCONFIG is "
+                          "0x00\n"
+                          "empty.c: warning: no InitData table; its 7 bytes "
+                          "are 0x00\n"
+                          "empty.c: warning: no WaveData table; the image "
+                          "holds no bank\n"));
+}
+
+TEST_F(Binary, ExampleGivesNoWarning) {
+  const std::ifstream example(fs::path(WFPACK_SOURCE_DIR) / "examples/gpif.c",
+                              std::ios::binary);
+  std::ostringstream text;
+  text << example.rdbuf();
+  ASSERT_FALSE(text.str().empty());
+  write("gpif.c", text.str());
+  const Outcome outcome = wfpack({"gpif.c"});
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.output, console_lines(kBanner));
+  EXPECT_EQ(outcome.errors, "");
+  EXPECT_EQ(fs::file_size(dir_ / "gpif_dat.bin"), 8 + 2 * 164u);
+}
+
+// Every table complete: a source that gives no warning of its own.
+std::string complete_tables() {
+  std::string text = "  IFCONFIG = 0xCE;\nconst char xdata InitData[7] =\n";
+  text += "0x01,0x02,0x03,0x04,0x05,0x06,0x07\n};\n";
+  text += "const char xdata WaveData[128] =\n";
+  for (int i = 0; i < 128; ++i) text += i % 8 == 7 ? "0x11,\n" : "0x11,";
+  text += "};\nconst char xdata FlowStates[36] =\n";
+  for (int i = 0; i < 36; ++i) text += "0x22,";
+  return text + "\n};\n";
+}
+
+TEST_F(Binary, WarningsGoToStandardErrorAndTheRunSucceeds) {
+  write("gpif.c", complete_tables());
+  EXPECT_EQ(wfpack({"gpif.c"}).errors, "");
+  write("gpif.c", "// bank 1, renamed\nconst char xdata InitData_x[7] =\n" +
+                      complete_tables());
+  const Outcome outcome = wfpack({"gpif.c"});
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.output, console_lines(kBanner));
+  EXPECT_EQ(outcome.errors,
+            console_lines("gpif.c:2: warning: table 'InitData_x' is not read: "
+                          "only 'InitData[7] =' is read\n"));
+  EXPECT_EQ(fs::file_size(dir_ / "gpif_dat.bin"), 8 + 164u);
 }
 
 TEST_F(Binary, ReadFailureExitsWith255) {

@@ -14,6 +14,7 @@
 #include "support/console_texts.h"
 #include "support/failing_files.h"
 #include "support/scratch_dir.h"
+#include "support/warning_sources.h"
 
 namespace wfpack {
 namespace {
@@ -78,6 +79,7 @@ TEST_F(Run, SourceThatCannotBeOpenedFails) {
     EXPECT_EQ(result.status, -1) << name;
     EXPECT_EQ(result.console,
               kBanner + "File open err (" + std::string(name) + ").\n");
+    EXPECT_EQ(result.diagnostics, "") << name;
   }
   EXPECT_EQ(files(), std::vector<std::string>{"dir.c"});
 }
@@ -92,6 +94,8 @@ TEST_F(Run, ReadFailureIsNotSuccess) {
   const RunResult result = run_with({name});
   EXPECT_EQ(result.status, -1);
   EXPECT_EQ(result.console, kBanner + "File read err (/proc/self/mem).\n");
+  // What was read before the failure is no source to warn about.
+  EXPECT_EQ(result.diagnostics, "");
   EXPECT_TRUE(files().empty());
 }
 
@@ -131,6 +135,37 @@ TEST_F(Run, ConvertsBesideTheSource) {
   EXPECT_EQ(bytes[0], 0x43);  // IFCONFIG after its adjustment
   EXPECT_EQ(bytes[8], 0x11);  // bank 0 first, whatever the source order
   EXPECT_EQ(bytes[8 + 164], 0x55);
+}
+
+std::string contents(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST_F(Run, WarningsGoToDiagnosticsAndChangeNothingElse) {
+  const std::string tables = testing_support::clean_tables();
+  fs::create_directories("plain");
+  fs::create_directories("edited");
+  write("plain/gpif.c", tables);
+  write("edited/gpif.c",
+        "const char xdata WaveData_multiChannel[128] =\n"
+        "{\n0x01,\n};\n" +
+            tables);
+  const RunResult plain = run_with({"plain/gpif.c"});
+  EXPECT_EQ(plain.diagnostics, "");
+  const RunResult edited = run_with({"edited/gpif.c"});
+  EXPECT_EQ(edited.status, 0);
+  EXPECT_EQ(edited.console, kBanner);
+  // Named as it was given, at the line of the declaration.
+  EXPECT_EQ(edited.diagnostics,
+            "edited/gpif.c:1: warning: table 'WaveData_multiChannel' is not "
+            "read: only WaveData and WaveData0 to WaveData7 name a bank\n");
+  for (const char* output : {"gpif_dat.c", "gpif_dat.bin"}) {
+    EXPECT_EQ(contents(fs::path("edited") / output),
+              contents(fs::path("plain") / output))
+        << output;
+  }
+  EXPECT_EQ(fs::file_size("edited/gpif_dat.bin"), 8 + 164u);
 }
 
 TEST_F(Run, OutputThatCannotBeCreatedNamesTheBaseName) {

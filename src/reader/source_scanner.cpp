@@ -12,8 +12,10 @@ namespace {
 constexpr char kEndOfInput = 0x1A;
 
 // How far ahead a line's end is looked for before its first characters are
-// gathered into the prefix instead.
-constexpr std::size_t kDirectLineLimit = 4 * LinePrefix::kCapacity;
+// gathered into the prefix instead: no further than the prefix holds, so
+// that a line between blocks is judged on the same characters whether a
+// block end cuts it or not.
+constexpr std::size_t kDirectLineLimit = LinePrefix::kCapacity;
 
 }  // namespace
 

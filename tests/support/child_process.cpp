@@ -6,10 +6,14 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+
+#include <thread>
 #else
-#include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace wfpack::testing_support {
@@ -42,6 +46,16 @@ std::wstring quoted(const std::wstring& argument) {
   return out + L"\"";
 }
 
+std::string read_all(HANDLE pipe) {
+  std::string text;
+  char buffer[4096];
+  DWORD count = 0;
+  while (ReadFile(pipe, buffer, sizeof buffer, &count, nullptr) && count > 0) {
+    text.append(buffer, count);
+  }
+  return text;
+}
+
 }  // namespace
 
 Outcome run_program(const fs::path& program,
@@ -53,34 +67,42 @@ Outcome run_program(const fs::path& program,
   }
 
   SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-  HANDLE read_end = nullptr;
-  HANDLE write_end = nullptr;
-  if (!CreatePipe(&read_end, &write_end, &inherit, 0)) return {kNotExited, ""};
-  SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
-  HANDLE null_device = CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_WRITE,
-                                   &inherit, OPEN_EXISTING, 0, nullptr);
+  HANDLE out_read = nullptr;
+  HANDLE out_write = nullptr;
+  HANDLE err_read = nullptr;
+  HANDLE err_write = nullptr;
+  if (!CreatePipe(&out_read, &out_write, &inherit, 0)) {
+    return {kNotExited, "", ""};
+  }
+  if (!CreatePipe(&err_read, &err_write, &inherit, 0)) {
+    CloseHandle(out_read);
+    CloseHandle(out_write);
+    return {kNotExited, "", ""};
+  }
+  SetHandleInformation(out_read, HANDLE_FLAG_INHERIT, 0);
+  SetHandleInformation(err_read, HANDLE_FLAG_INHERIT, 0);
 
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  startup.hStdOutput = write_end;
-  startup.hStdError = null_device;
+  startup.hStdOutput = out_write;
+  startup.hStdError = err_write;
   PROCESS_INFORMATION process{};
   const BOOL started = CreateProcessW(
       program.wstring().c_str(), command_line.data(), nullptr, nullptr, TRUE, 0,
       nullptr, dir.wstring().c_str(), &startup, &process);
-  CloseHandle(write_end);
-  CloseHandle(null_device);
+  CloseHandle(out_write);
+  CloseHandle(err_write);
 
-  Outcome outcome{kNotExited, ""};
-  char buffer[4096];
-  DWORD count = 0;
-  while (ReadFile(read_end, buffer, sizeof buffer, &count, nullptr) &&
-         count > 0) {
-    outcome.output.append(buffer, count);
-  }
-  CloseHandle(read_end);
+  // Both pipes are drained at once, so that a child that fills one while
+  // the other is read never waits for ever.
+  Outcome outcome{kNotExited, "", ""};
+  std::thread errors([&] { outcome.errors = read_all(err_read); });
+  outcome.output = read_all(out_read);
+  errors.join();
+  CloseHandle(out_read);
+  CloseHandle(err_read);
   if (!started) return outcome;
   WaitForSingleObject(process.hProcess, INFINITE);
   DWORD code = 0;
@@ -103,26 +125,55 @@ Outcome run_program(const fs::path& program,
   for (std::string& s : strings) argv.push_back(s.data());
   argv.push_back(nullptr);
 
-  int pipe_ends[2];
-  if (pipe(pipe_ends) != 0) return {kNotExited, ""};
+  int out_pipe[2];
+  int err_pipe[2];
+  if (pipe(out_pipe) != 0) return {kNotExited, "", ""};
+  if (pipe(err_pipe) != 0) {
+    close(out_pipe[0]);
+    close(out_pipe[1]);
+    return {kNotExited, "", ""};
+  }
   const pid_t child = fork();
   if (child == 0) {
-    const int null_device = open("/dev/null", O_WRONLY);
-    dup2(pipe_ends[1], STDOUT_FILENO);
-    dup2(null_device, STDERR_FILENO);
-    close(pipe_ends[0]);
-    close(pipe_ends[1]);
+    dup2(out_pipe[1], STDOUT_FILENO);
+    dup2(err_pipe[1], STDERR_FILENO);
+    for (const int end : {out_pipe[0], out_pipe[1], err_pipe[0], err_pipe[1]}) {
+      close(end);
+    }
     if (chdir(dir.c_str()) == 0) execv(argv[0], argv.data());
     _exit(127);
   }
-  close(pipe_ends[1]);
-  Outcome outcome{kNotExited, ""};
+  close(out_pipe[1]);
+  close(err_pipe[1]);
+
+  // Both pipes are drained as they fill, so that a child that fills one
+  // while the other is read never waits for ever.
+  Outcome outcome{kNotExited, "", ""};
+  pollfd ends[2] = {{out_pipe[0], POLLIN, 0}, {err_pipe[0], POLLIN, 0}};
+  std::string* texts[2] = {&outcome.output, &outcome.errors};
   char buffer[4096];
-  ssize_t count;
-  while ((count = read(pipe_ends[0], buffer, sizeof buffer)) > 0) {
-    outcome.output.append(buffer, static_cast<std::size_t>(count));
+  for (int open_ends = 2; open_ends > 0;) {
+    if (poll(ends, 2, -1) < 0) {
+      if (errno == EINTR) continue;
+      break;
+    }
+    for (std::size_t i = 0; i < 2; ++i) {
+      if (ends[i].fd < 0 || ends[i].revents == 0) continue;
+      const ssize_t count = read(ends[i].fd, buffer, sizeof buffer);
+      if (count > 0) {
+        texts[i]->append(buffer, static_cast<std::size_t>(count));
+      } else if (count < 0 && errno == EINTR) {
+        continue;
+      } else {
+        close(ends[i].fd);
+        ends[i].fd = -1;  // poll passes over it from now on
+        --open_ends;
+      }
+    }
   }
-  close(pipe_ends[0]);
+  for (const pollfd& end : ends) {
+    if (end.fd >= 0) close(end.fd);
+  }
   int status = 0;
   if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status)) {
     outcome.status = WEXITSTATUS(status);

@@ -12,11 +12,12 @@ namespace wfpack::testing_support {
 struct Outcome {
   int status;          // the exit status as the parent sees it
   std::string output;  // standard output, byte for byte
+  std::string errors;  // standard error, byte for byte
 };
 
 // Runs program with the arguments, given as UTF-8, in the directory dir.
-// Standard error is discarded. A program that cannot be started, or that
-// ends by a signal, gives status kNotExited.
+// A program that cannot be started, or that ends by a signal, gives status
+// kNotExited.
 Outcome run_program(const std::filesystem::path& program,
                     const std::vector<std::string>& arguments,
                     const std::filesystem::path& dir);
@@ -31,8 +32,9 @@ inline constexpr int kFailureExitStatus = -1;
 inline constexpr int kFailureExitStatus = 255;
 #endif
 
-// Console text as a text-mode console program writes it: each "\n" becomes
-// CR LF on Windows and stays LF elsewhere.
+// Console text, on standard output or standard error, as a text-mode
+// console program writes it: each "\n" becomes CR LF on Windows and stays LF
+// elsewhere.
 inline std::string console_lines(std::string_view text) {
 #ifdef _WIN32
   std::string lines;

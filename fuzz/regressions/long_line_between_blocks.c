@@ -1,0 +1,4 @@
+const char xdata WaveData_nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn[128] =
+};
+static const char xdata volatile volatile volatile volatile volatile volatile volatile volatile volatile volatile volatile volatile volatile volatile WaveData[128] =
+  IFCONFIG = 0xCE;

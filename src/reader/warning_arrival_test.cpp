@@ -1,0 +1,168 @@
+// The same warnings however the source arrives, none for a source the
+// design tool wrote, and values inside comments found exactly where a C
+// compiler sees comments.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "reader/source_warnings.h"
+#include "support/comment_model.h"
+#include "support/warning_sources.h"
+
+namespace wfpack {
+namespace {
+
+using namespace testing_support;
+
+struct NamedSource {
+  const char* name;
+  std::string text;
+};
+
+std::vector<std::size_t> block_sizes(std::size_t source_size,
+                                     std::mt19937& random) {
+  std::vector<std::size_t> sizes{1, 2, 3, 7, 64, 65537};
+  std::uniform_int_distribution<std::size_t> any(1, source_size + 1);
+  for (int i = 0; i < 6; ++i) sizes.push_back(any(random));
+  return sizes;
+}
+
+std::vector<NamedSource> sources() {
+  std::string long_declaration = "static const char xdata";
+  while (long_declaration.size() < 140) long_declaration += " volatile";
+  return {
+      {"example", example_source()},
+      {"design tool", design_tool_source()},
+      {"multi-line comments in a table",
+       "const char xdata WaveData[128] =\n{\n/* 0x01, 0x02,\n  0x03,\n"
+       "0x04 */ 0x05, /* 0x06\n*/ 0x07 /**/ 0x08 /*/ 0x09 */ 0x0a\n};\n"},
+      {"comments cut by block ends",
+       "const char InitData[7] =\n{\n0x01/*0x02*/0x03//0x04\n0x05,/"
+       "/0x06\n/\n*0x07*\n/0x08*/0x09/**/0x0a***/0x0b\n}\n"
+       "0x0c/*/0x0d/*/0x0e*//0x0f\n};\n"},
+      {"values run on past the table",
+       table_block("const char FlowStates7[36] =", 45) +
+           table_block("const char WaveData6[128] =", 300)},
+      {"every kind of warning",
+       "  IFCONFIG = 0x12;\nconst char WaveData_x[128] =\n"
+       "const unsigned char InitData[7] =\n  IFCONFIG = 0x34;\n"
+       "const char FlowStates5[36] =\n{\n// 0x01\n" +
+           table_block("const char WaveData3[128] =", 5) +
+           "const char FlowStates[36] =\n{\n0x01\n"},
+      {"a declaration longer than a line's prefix",
+       long_declaration + " WaveData[128] =\n" + clean_tables()},
+      {"a table name longer than a line's prefix",
+       "const char xdata WaveData_" + std::string(130, 'n') + "[128] =\n};\n" +
+           clean_tables()},
+  };
+}
+
+TEST(WarningArrival, SameWarningsWhateverTheBlockSize) {
+  std::mt19937 random(20240611);
+  for (const NamedSource& source : sources()) {
+    SCOPED_TRACE(source.name);
+    const ScanWarnings whole =
+        scan_warnings(source.text, source.text.size() + 1);
+    for (const std::size_t block : block_sizes(source.text.size(), random)) {
+      EXPECT_EQ(scan_warnings(source.text, block), whole)
+          << "block size " << block;
+    }
+    EXPECT_EQ(scan_warnings(with_crlf(source.text), 5), whole) << "CR LF";
+  }
+}
+
+TEST(WarningArrival, UneditedDesignToolSourcesGiveNone) {
+  std::mt19937 random(7);
+  for (const NamedSource& source :
+       {NamedSource{"example", example_source()},
+        NamedSource{"design tool", design_tool_source()}}) {
+    SCOPED_TRACE(source.name);
+    ASSERT_GT(source.text.size(), 1000u);
+    EXPECT_EQ(printed_warnings(source.text), "");
+    EXPECT_EQ(printed_warnings(with_crlf(source.text)), "");
+    for (const std::size_t block : block_sizes(source.text.size(), random)) {
+      EXPECT_TRUE(scan_warnings(source.text, block).shown.empty()) << block;
+    }
+  }
+}
+
+// ------------------------------------------------- values inside comments
+
+std::vector<comment_model::LineCount> scanner_counts(std::string_view source,
+                                                     std::size_t block) {
+  GpifImage image;
+  SourceWarnings warnings;
+  scan_in_blocks(source, block, image, warnings);
+  EXPECT_EQ(warnings.not_shown(), 0u);
+  std::vector<comment_model::LineCount> counts;
+  for (const Warning& warning : warnings.shown()) {
+    if (warning.kind == Warning::Kind::ValuesInComment) {
+      counts.push_back({warning.line, warning.count});
+    }
+  }
+  return counts;
+}
+
+// Fewer than 40 lines, so that no warning is held back by the cap.
+std::string random_block_source(std::mt19937& random) {
+  static const char* const kPieces[] = {
+      "0x12", "0x1", "0x",   "0x123", "0X12", "0xag", ",",   " ",
+      "\t",   "/*",  "*/",   "//",    "/",    "*",    "/*/", "**/",
+      "0",    "x",   "/**/", "}",     ";",    "a"};
+  std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
+  std::uniform_int_distribution<int> line_count(0, 36);
+  std::uniform_int_distribution<int> piece_count(0, 14);
+  std::string source = random() % 2 ? "" : "/* bank 0 */\n  IFCONFIG = 0xCE;\n";
+  source += "const char xdata WaveData[128] =\n";
+  for (int line = line_count(random); line > 0; --line) {
+    for (int i = piece_count(random); i > 0; --i)
+      source += kPieces[piece(random)];
+    source += '\n';
+  }
+  if (random() % 4 != 0) source += "};\n";
+  return source;
+}
+
+TEST(ValuesInComment, MatchTheModelOnRandomSources) {
+  std::mt19937 random(1234);
+  std::uniform_int_distribution<std::size_t> block(1, 80);
+  std::size_t lines_with_comment_values = 0;
+  for (int i = 0; i < 2000; ++i) {
+    const std::string source = random_block_source(random);
+    const std::vector<comment_model::LineCount> expected =
+        comment_model::values_in_comments(source);
+    lines_with_comment_values += expected.size();
+    ASSERT_EQ(scanner_counts(source, source.size() + 1), expected) << source;
+    const std::size_t size = block(random);
+    ASSERT_EQ(scanner_counts(source, size), expected)
+        << "block size " << size << "\n"
+        << source;
+    ASSERT_EQ(scanner_counts(with_crlf(source), size), expected)
+        << "CR LF, block size " << size << "\n"
+        << source;
+  }
+  // The sources must exercise what they check.
+  EXPECT_GT(lines_with_comment_values, 2000u);
+}
+
+TEST(ValuesInComment, ModelFollowsCommentsAsACompilerDoes) {
+  // The model itself, on lines whose comments are known.
+  const std::string source =
+      "const char WaveData[128] =\n"
+      "0x01 /* 0x02 */ 0x03 // 0x04 0x05\n"  // 2: 3 in comments
+      "/*/ 0x06 */ 0x07 /* 0x08\n"           // 3: 2
+      "0x09 */ 0x0a/*/*/0x0b 0x0c*/\n"       // 4: 1
+      "0x0d//0x0e\n"                         // 5: 1
+      "};\n"
+      "/* 0x0f */\n";
+  EXPECT_EQ(
+      comment_model::values_in_comments(source),
+      (std::vector<comment_model::LineCount>{{2, 3}, {3, 2}, {4, 1}, {5, 1}}));
+  EXPECT_EQ(scanner_counts(source, source.size() + 1),
+            comment_model::values_in_comments(source));
+}
+
+}  // namespace
+}  // namespace wfpack

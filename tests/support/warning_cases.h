@@ -1,0 +1,63 @@
+// Warning cases, each a source and exactly what is printed for it, and the
+// check every case goes through.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ostream>
+#include <string>
+#include <utility>
+
+#include "support/warning_sources.h"
+
+namespace wfpack::testing_support {
+
+struct Case {
+  std::string name;
+  std::string source;
+  std::string expected;  // what report_warnings prints for "gpif.c"
+};
+
+inline void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
+inline std::string case_name(const testing::TestParamInfo<Case>& info) {
+  return info.param.name;
+}
+
+// A source that gives no warning of its own, after the case's lines.
+inline Case quiet(std::string name, const std::string& lines) {
+  return {std::move(name), lines + clean_tables(), ""};
+}
+inline Case warns(std::string name, const std::string& lines,
+                  std::string expected) {
+  return {std::move(name), lines + clean_tables(), std::move(expected)};
+}
+
+// A block of the given table with the case's lines first, padded with
+// plain values to the table's size.
+inline std::string block_with(const std::string& header,
+                              const std::string& lines,
+                              std::size_t values_in_lines, std::size_t size) {
+  return header + "\n{\n" + lines + value_rows(size - values_in_lines) + "};\n";
+}
+inline std::string wave_with(const std::string& lines, std::size_t values) {
+  return block_with("const char xdata WaveData[128] =", lines, values, 128);
+}
+
+inline std::size_t line_count(const std::string& text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// The printed lines, the same with CR LF line ends, and the same warnings
+// in any block size.
+inline void expect_printed(const Case& c) {
+  EXPECT_EQ(printed_warnings(c.source), c.expected) << c.source;
+  EXPECT_EQ(printed_warnings(with_crlf(c.source)), c.expected) << "CR LF";
+  const ScanWarnings whole = scan_warnings(c.source, c.source.size() + 1);
+  for (const std::size_t block : {1, 2, 3, 7, 64, 65537}) {
+    EXPECT_EQ(scan_warnings(c.source, block), whole) << "block size " << block;
+  }
+}
+
+}  // namespace wfpack::testing_support
