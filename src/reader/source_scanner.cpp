@@ -47,9 +47,7 @@ void SourceScanner::finish() {
       break;
   }
   mode_ = Mode::SkipLine;
-  if (run_.comment_values != 0) {
-    warnings_.comment_values(line_, run_.comment_values);
-  }
+  report_comment_values();
   if (in_block_) close_block(false);
   warnings_.finish(image_);
 }
@@ -106,16 +104,20 @@ const char* SourceScanner::step(const char* p, const char* end) {
 
 // p is just past a line feed.
 const char* SourceScanner::next_line(const char* p, const char* end) {
-  if (run_.comment_values != 0) {
-    warnings_.comment_values(line_, run_.comment_values);
-    run_.comment_values = 0;
-  }
+  report_comment_values();
   run_.comments.end_line();
   ++line_;
   mode_ = Mode::LineStart;
   prefix_.clear();
   brace_seen_ = false;
   return in_block_ && p < end ? block_line_start(p, end) : p;
+}
+
+// At the end of a line: values inside its comments.
+void SourceScanner::report_comment_values() {
+  if (run_.comment_values == 0) return;
+  warnings_.comment_values(line_, run_.comment_values);
+  run_.comment_values = 0;
 }
 
 // Between blocks: decides what the line is from its first characters.

@@ -48,6 +48,7 @@ class SourceScanner {
   const char* scan_values(const char* p, const char* end);
   const char* next_line(const char* p, const char* end);
   void act_on_line(std::string_view line, bool line_ended);
+  void report_comment_values();
   void set_ifconfig(std::uint8_t value);
   void open_block(const LineStart& header);
   void close_block(bool closed);

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 
+#include "reader/comment_window.h"
 #include "reader/hex_value.h"
+#include "reader/window_bits.h"
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -15,11 +16,12 @@ namespace wfpack {
 
 namespace {
 
-// "/" and "*", and "+" and "." with them: one test for both marks.
-bool may_mark(char c) { return (c | 0x05) == '/'; }
+// "/" and "*", and "+" and "." with them: one test for both, which
+// Comments then tells apart.
+bool may_be_mark(char c) { return (c | 0x05) == '/'; }
 
 bool is_value_stop(char c) {
-  return c == '0' || c == '\n' || c == '\0' || may_mark(c);
+  return c == '0' || c == '\n' || c == '\0' || may_be_mark(c);
 }
 
 // A window may be read only where a value that starts in it can be read
@@ -34,7 +36,7 @@ WindowMasks window_masks_bytewise(const char* p) {
     const std::uint64_t bit = std::uint64_t{1} << i;
     if (p[i] == '0' && p[i + 1] == 'x') masks.starts |= bit;
     if (p[i] == '\n' || p[i] == '\0') masks.line_stops |= bit;
-    if (may_mark(p[i]) && may_mark(p[i + 1])) masks.comment_marks |= bit;
+    if (may_be_mark(p[i]) && may_be_mark(p[i + 1])) masks.comment_marks |= bit;
   }
   return masks;
 }
@@ -72,7 +74,7 @@ inline WindowMasks masks_of(const char* p) {
                              i);
     may_marks |= bits(_mm_cmpeq_epi8(_mm_or_si128(here, mark_bits), slash), i);
   }
-  const std::uint64_t last = may_mark(p[kWindowSize]) ? 1 : 0;
+  const std::uint64_t last = may_be_mark(p[kWindowSize]) ? 1 : 0;
   masks.comment_marks = may_marks & (may_marks >> 1 | last << 63);
   return masks;
 }
@@ -121,21 +123,6 @@ const char* find_value_stop(const char* p, const char* end) {
 
 namespace {
 
-// The bits below bit n; n may be 64.
-std::uint64_t bits_below(int n) {
-  return n >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
-}
-
-std::uint64_t bits_from_to(int from, int to) {
-  return bits_below(to) & ~bits_below(from);
-}
-
-std::size_t count_bits(std::uint64_t bits) {
-  std::size_t count = 0;
-  for (; bits != 0; bits &= bits - 1) ++count;
-  return count;
-}
-
 // Stores the plain values among starts, in order, or counts them as dropped
 // once the table is full. Returns the first that is not plain, or nullptr;
 // taken is set to the starts read. Locals throughout: a byte stored could
@@ -167,89 +154,6 @@ const char* take_window_values(const char* p, std::uint64_t starts,
   return odd;
 }
 
-// Each bit set with all the bits below it, XORed: bit i tells whether an
-// odd number of bits 0 to i are set.
-std::uint64_t prefix_xor(std::uint64_t bits) {
-  bits ^= bits << 1;
-  bits ^= bits << 2;
-  bits ^= bits << 4;
-  bits ^= bits << 8;
-  bits ^= bits << 16;
-  bits ^= bits << 32;
-  return bits;
-}
-
-// The usual case, as in "/* LenBr */ 0x04, ...": only "/*" and "*/" marks,
-// none sharing a character with another. Then the comments are followed for
-// the whole stretch at once, from bit 0 to bit to: it returns true with
-// inside set to the bits within comments, and the marks taken; in any other
-// case it changes nothing and returns false.
-bool block_comments_only(const char* p, std::uint64_t marks, int to,
-                         ValueRun& run, std::uint64_t& inside) {
-  const bool starts_inside = run.comments.inside();
-  if (starts_inside && !run.comments.in_block()) return false;
-  if (p < run.marks_from)
-    marks &= ~bits_below(static_cast<int>(run.marks_from - p));
-  std::uint64_t opens = 0;
-  std::uint64_t closes = 0;
-  for (std::uint64_t left = marks; left != 0; left &= left - 1) {
-    const int at = std::countr_zero(left);
-    const std::uint64_t bit = std::uint64_t{1} << at;
-    const unsigned pair = static_cast<unsigned char>(p[at]) << 8 |
-                          static_cast<unsigned char>(p[at + 1]);
-    if (pair == ('/' << 8 | '/')) return false;  // "//": the long way
-    opens |= pair == ('/' << 8 | '*') ? bit : 0;
-    closes |= pair == ('*' << 8 | '/') ? bit : 0;
-  }
-  if ((closes & (opens << 1)) != 0 || (opens & (closes << 1)) != 0) {
-    return false;  // "/*/" or "*/*"
-  }
-  // In a comment from its "/" to the "/" that closes it.
-  std::uint64_t in = prefix_xor(opens | closes << 2);
-  if (starts_inside) in = ~in;
-  if ((opens & ~in) != 0 || (closes & ~in) != 0) return false;
-  inside = in & bits_below(to);
-  if (const std::uint64_t all = opens | closes; all != 0) {
-    const int last = 63 - std::countl_zero(all);
-    const bool ends_inside = (opens >> last & 1) != 0;
-    if (ends_inside != starts_inside) {
-      run.comments.mark(ends_inside ? '/' : '*', ends_inside ? '*' : '/');
-    }
-    run.marks_from = p + last + 2;
-  }
-  return true;
-}
-
-// Follows the comments from the window's start to bit to, as they open and
-// close at marks and as line feeds end "//" ones, and returns the bits that
-// lie inside a comment.
-std::uint64_t follow_comments(const char* p, std::uint64_t marks,
-                              std::uint64_t line_feeds, int to, ValueRun& run) {
-  std::uint64_t inside = 0;
-  int opened = run.comments.inside() ? 0 : -1;
-  for (std::uint64_t events = marks | line_feeds; events != 0;
-       events &= events - 1) {
-    const int at = std::countr_zero(events);
-    const bool was_inside = run.comments.inside();
-    if ((line_feeds >> at & 1) != 0) {
-      run.comments.end_line();
-    } else {
-      const char* mark = p + at;
-      if (mark < run.marks_from || run.comments.mark(mark[0], mark[1]) == 0) {
-        continue;
-      }
-      run.marks_from = mark + 2;
-    }
-    if (was_inside && !run.comments.inside()) {
-      inside |= bits_from_to(opened, (line_feeds >> at & 1) != 0 ? at : at + 2);
-    } else if (!was_inside && run.comments.inside()) {
-      opened = at;
-    }
-  }
-  if (run.comments.inside()) inside |= bits_from_to(opened, to);
-  return inside;
-}
-
 inline const char* read_windows(const char* p, const char* end, ValueRun& run,
                                 char watched_line_start) {
   while (end - p >= kWindowSize + kReadAhead) {
@@ -278,19 +182,20 @@ inline const char* read_windows(const char* p, const char* end, ValueRun& run,
       line_feeds |= std::uint64_t{1} << at;
       ++line_feed_count;
     }
-    const std::uint64_t all_line_feeds = line_feeds;
+    const std::uint64_t window_line_feeds = line_feeds;
     std::uint64_t inside = 0;
-    const ValueRun before = run;
+    const Comments comments_before = run.comments;
+    const char* const marks_from_before = run.marks_from;
     const bool commented =
         (marks & bits_below(limit)) != 0 || run.comments.inside();
+    // Follows the comments from the window's start, again when the
+    // window is cut shorter.
     const auto follow = [&](int to) {
-      run.comments = before.comments;
-      run.marks_from = before.marks_from;
+      run.comments = comments_before;
+      run.marks_from = marks_from_before;
       line_feeds &= bits_below(to);
-      const std::uint64_t here = marks & bits_below(to);
-      if (!block_comments_only(p, here, to, run, inside)) {
-        inside = follow_comments(p, here, line_feeds, to, run);
-      }
+      inside = comment_window::follow(p, marks & bits_below(to), line_feeds, to,
+                                      run.comments, run.marks_from);
     };
     if (commented) {
       follow(limit);
@@ -313,8 +218,9 @@ inline const char* read_windows(const char* p, const char* end, ValueRun& run,
       line_feeds &= bits_below(limit);
     }
     run.comment_values += count_bits(taken & inside);
-    run.line_feeds +=
-        line_feeds == all_line_feeds ? line_feed_count : count_bits(line_feeds);
+    // Counted while they were found, unless the window was cut shorter.
+    run.line_feeds += line_feeds == window_line_feeds ? line_feed_count
+                                                      : count_bits(line_feeds);
     if (odd != nullptr) return odd;
     if (limit < kWindowSize) return p + limit;
     const char* resume = p + kWindowSize;

@@ -1,0 +1,88 @@
+// Following comments across a window of a block's text, 64 bytes at a
+// time, for the value search. Inline: it runs for nearly every window of a
+// table with labelled rows.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+
+#include "reader/comments.h"
+#include "reader/window_bits.h"
+
+namespace wfpack::comment_window {
+
+// Each bit set with all the bits below it, XORed: bit i tells whether an
+// odd number of bits 0 to i are set.
+inline std::uint64_t prefix_xor(std::uint64_t bits) {
+  bits ^= bits << 1;
+  bits ^= bits << 2;
+  bits ^= bits << 4;
+  bits ^= bits << 8;
+  bits ^= bits << 16;
+  bits ^= bits << 32;
+  return bits;
+}
+
+// The usual case, as in "/* LenBr */ 0x04, ...": only "/*" and "*/" marks,
+// none sharing a character with another. Then the comments are followed for
+// the whole stretch at once, from bit 0 to bit to: it returns true with
+// inside set to the bits within comments, and the marks taken; in any other
+// case it changes nothing and returns false.
+inline bool block_comments_only(const char* p, std::uint64_t marks, int to,
+                                Comments& comments, const char*& marks_from,
+                                std::uint64_t& inside) {
+  const bool starts_inside = comments.inside();
+  if (starts_inside && !comments.in_block()) return false;
+  if (p < marks_from) marks &= ~bits_below(static_cast<int>(marks_from - p));
+  std::uint64_t opens = 0;
+  std::uint64_t closes = 0;
+  for (std::uint64_t left = marks; left != 0; left &= left - 1) {
+    const int at = std::countr_zero(left);
+    const std::uint64_t bit = std::uint64_t{1} << at;
+    const unsigned pair = static_cast<unsigned char>(p[at]) << 8 |
+                          static_cast<unsigned char>(p[at + 1]);
+    if (pair == ('/' << 8 | '/')) return false;  // "//": the long way
+    opens |= pair == ('/' << 8 | '*') ? bit : 0;
+    closes |= pair == ('*' << 8 | '/') ? bit : 0;
+  }
+  if ((closes & (opens << 1)) != 0 || (opens & (closes << 1)) != 0) {
+    return false;  // "/*/" or "*/*"
+  }
+  // In a comment from its "/" to the "/" that closes it.
+  std::uint64_t in = prefix_xor(opens | closes << 2);
+  if (starts_inside) in = ~in;
+  if ((opens & ~in) != 0 || (closes & ~in) != 0) return false;
+  inside = in & bits_below(to);
+  if (const std::uint64_t all = opens | closes; all != 0) {
+    const int last = 63 - std::countl_zero(all);
+    const bool ends_inside = (opens >> last & 1) != 0;
+    if (ends_inside != starts_inside) {
+      comments.mark(ends_inside ? '/' : '*', ends_inside ? '*' : '/');
+    }
+    marks_from = p + last + 2;
+  }
+  return true;
+}
+
+// Follows the comments from the window's start to bit to, as they open and
+// close at marks and as line feeds end "//" ones, and returns the bits that
+// lie inside a comment. Any marks, the long way: out of line, so that the
+// usual case stays small enough to be inlined.
+std::uint64_t follow_comments(const char* p, std::uint64_t marks,
+                              std::uint64_t line_feeds, int to,
+                              Comments& comments, const char*& marks_from);
+
+// The bits from the window's start to bit to that lie inside a comment,
+// given the candidate marks and the line feeds before to. comments and
+// marks_from (marks before it are taken already) move on to bit to.
+inline std::uint64_t follow(const char* p, std::uint64_t marks,
+                            std::uint64_t line_feeds, int to,
+                            Comments& comments, const char*& marks_from) {
+  std::uint64_t inside = 0;
+  if (block_comments_only(p, marks, to, comments, marks_from, inside)) {
+    return inside;
+  }
+  return follow_comments(p, marks, line_feeds, to, comments, marks_from);
+}
+
+}  // namespace wfpack::comment_window
