@@ -25,15 +25,8 @@ using wfpack::testing_support::Outcome;
 using wfpack::testing_support::UnicodeName;
 using wfpack::testing_support::utf8;
 
-#ifdef _WIN32
-constexpr const char* kSeparator = "\\";
-#else
-constexpr const char* kSeparator = "/";
-#endif
-
-fs::path path_of(const std::string& utf8_name) {
-  return fs::path(std::u8string(utf8_name.begin(), utf8_name.end()));
-}
+using wfpack::testing_support::kSeparator;
+using wfpack::testing_support::path_of;
 
 std::string contents(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);

@@ -13,6 +13,7 @@
 
 #include "support/console_texts.h"
 #include "support/failing_files.h"
+#include "support/run_capture.h"
 #include "support/scratch_dir.h"
 #include "support/warning_sources.h"
 
@@ -24,20 +25,8 @@ namespace fs = std::filesystem;
 using testing_support::kBanner;
 using testing_support::kUsage;
 
-struct RunResult {
-  int status;
-  std::string console;
-  std::string diagnostics;
-};
-
-RunResult run_with(std::initializer_list<const char*> arguments) {
-  std::vector<const char*> args{"wfpack"};
-  args.insert(args.end(), arguments);
-  std::ostringstream console;
-  std::ostringstream diagnostics;
-  const int status = run(args, console, diagnostics);
-  return {status, console.str(), diagnostics.str()};
-}
+using testing_support::run_with;
+using testing_support::RunResult;
 
 // Each test works in a directory of its own, so relative names stay local.
 class Run : public testing::Test {

@@ -10,6 +10,7 @@
 
 #include "app/run.h"
 #include "support/console_texts.h"
+#include "support/run_capture.h"
 #include "support/scratch_dir.h"
 #include "support/unicode_names.h"
 
@@ -22,15 +23,10 @@ using testing_support::kUnicodeNames;
 using testing_support::UnicodeName;
 using testing_support::utf8;
 
-#ifdef _WIN32
-constexpr const char* kSeparator = "\\";
-#else
-constexpr const char* kSeparator = "/";
-#endif
-
-fs::path path_of(const std::string& utf8_name) {
-  return fs::path(std::u8string(utf8_name.begin(), utf8_name.end()));
-}
+using testing_support::kSeparator;
+using testing_support::path_of;
+using testing_support::run_with;
+using testing_support::RunResult;
 
 std::string second_line(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -40,18 +36,8 @@ std::string second_line(const fs::path& file) {
   return line;
 }
 
-struct RunResult {
-  int status;
-  std::string console;
-  std::string diagnostics;
-};
-
 RunResult run_on(const std::string& source) {
-  const std::vector<const char*> args{"wfpack", source.c_str()};
-  std::ostringstream console;
-  std::ostringstream diagnostics;
-  const int status = run(args, console, diagnostics);
-  return {status, console.str(), diagnostics.str()};
+  return run_with({source.c_str()});
 }
 
 class RunUnicode : public testing::Test {

@@ -2,6 +2,7 @@
 // check such names open, convert and print.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,19 @@ namespace wfpack::testing_support {
 inline std::string utf8(std::u8string_view text) {
   return std::string(text.begin(), text.end());
 }
+
+// The path a UTF-8 name stands for, on every platform.
+inline std::filesystem::path path_of(const std::string& utf8_name) {
+  return std::filesystem::path(
+      std::u8string(utf8_name.begin(), utf8_name.end()));
+}
+
+// The directory separator as the platform writes it.
+#ifdef _WIN32
+inline constexpr const char* kSeparator = "\\";
+#else
+inline constexpr const char* kSeparator = "/";
+#endif
 
 struct UnicodeName {
   const char* script;
