@@ -23,28 +23,34 @@ inline std::uint64_t prefix_xor(std::uint64_t bits) {
   return bits;
 }
 
+// The marks of a window that can open or close a comment, before the bit
+// where the stretch followed ends.
+struct CommentMarks {
+  std::uint64_t opens = 0;          // "/*"
+  std::uint64_t closes = 0;         // "*/"
+  std::uint64_t line_comments = 0;  // "//"
+  std::uint64_t all() const { return opens | closes | line_comments; }
+};
+
 // The usual case, as in "/* LenBr */ 0x04, ...": only "/*" and "*/" marks,
 // none sharing a character with another. Then the comments are followed for
 // the whole stretch at once, from bit 0 to bit to: it returns true with
 // inside set to the bits within comments, and the marks taken; in any other
 // case it changes nothing and returns false.
-inline bool block_comments_only(const char* p, std::uint64_t marks, int to,
+inline bool block_comments_only(const char* p, CommentMarks marks, int to,
                                 Comments& comments, const char*& marks_from,
                                 std::uint64_t& inside) {
   const bool starts_inside = comments.inside();
   if (starts_inside && !comments.in_block()) return false;
-  if (p < marks_from) marks &= ~bits_below(static_cast<int>(marks_from - p));
-  std::uint64_t opens = 0;
-  std::uint64_t closes = 0;
-  for (std::uint64_t left = marks; left != 0; left &= left - 1) {
-    const int at = std::countr_zero(left);
-    const std::uint64_t bit = std::uint64_t{1} << at;
-    const unsigned pair = static_cast<unsigned char>(p[at]) << 8 |
-                          static_cast<unsigned char>(p[at + 1]);
-    if (pair == ('/' << 8 | '/')) return false;  // "//": the long way
-    opens |= pair == ('/' << 8 | '*') ? bit : 0;
-    closes |= pair == ('*' << 8 | '/') ? bit : 0;
+  if (p < marks_from) {
+    const std::uint64_t untaken = ~bits_below(static_cast<int>(marks_from - p));
+    marks.opens &= untaken;
+    marks.closes &= untaken;
+    marks.line_comments &= untaken;
   }
+  if (marks.line_comments != 0) return false;  // "//": the long way
+  const std::uint64_t opens = marks.opens;
+  const std::uint64_t closes = marks.closes;
   if ((closes & (opens << 1)) != 0 || (opens & (closes << 1)) != 0) {
     return false;  // "/*/" or "*/*"
   }
@@ -73,16 +79,16 @@ std::uint64_t follow_comments(const char* p, std::uint64_t marks,
                               Comments& comments, const char*& marks_from);
 
 // The bits from the window's start to bit to that lie inside a comment,
-// given the candidate marks and the line feeds before to. comments and
+// given the marks before to and the line feeds before to. comments and
 // marks_from (marks before it are taken already) move on to bit to.
-inline std::uint64_t follow(const char* p, std::uint64_t marks,
+inline std::uint64_t follow(const char* p, CommentMarks marks,
                             std::uint64_t line_feeds, int to,
                             Comments& comments, const char*& marks_from) {
   std::uint64_t inside = 0;
   if (block_comments_only(p, marks, to, comments, marks_from, inside)) {
     return inside;
   }
-  return follow_comments(p, marks, line_feeds, to, comments, marks_from);
+  return follow_comments(p, marks.all(), line_feeds, to, comments, marks_from);
 }
 
 }  // namespace wfpack::comment_window

@@ -234,13 +234,15 @@ void SourceScanner::close_block(bool closed) {
 }
 
 // Stores a value read byte by byte, or counts it once the table is full.
+// Only a value stored can make the image differ from what the compiler
+// reads, so only then does a comment around it count.
 void SourceScanner::take_value(std::uint8_t byte) {
-  if (run_.comments.inside()) ++run_.comment_values;
   if (run_.next == run_.table_end) {
     ++run_.dropped;
-  } else {
-    *run_.next++ = byte;
+    return;
   }
+  if (run_.comments.inside()) ++run_.comment_values;
+  *run_.next++ = byte;
 }
 
 // Looks for values on the lines of a block: every "0x" starts one,

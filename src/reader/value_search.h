@@ -7,28 +7,9 @@
 #include <cstdint>
 
 #include "reader/comments.h"
+#include "reader/window_masks.h"
 
 namespace wfpack {
-
-// A window of 64 bytes, described one bit per byte: bit i of a mask stands
-// for p[i].
-inline constexpr std::ptrdiff_t kWindowSize = 64;
-
-struct WindowMasks {
-  std::uint64_t starts = 0;      // "0x", which starts a value
-  std::uint64_t line_stops = 0;  // a line feed, or a NUL that hides the rest
-                                 // of its line
-  // Two characters that may open or close a comment: "/" or "*" followed by
-  // "/" or "*". Other pairs may be marked too ("+." for one); Comments
-  // tells them apart.
-  std::uint64_t comment_marks = 0;
-};
-
-// Describes p[0] to p[63], reading p[64] too for a "0x" that ends there.
-// Uses SSE2 where the processor has it (every x86-64 does) and
-// window_masks_bytewise elsewhere; both give the same masks.
-WindowMasks window_masks(const char* p);
-WindowMasks window_masks_bytewise(const char* p);
 
 // The first "0", line feed, NUL, "/" or "*" in [p, end), or end if there is
 // none. Other characters may stop it too; the caller looks at what it
@@ -41,7 +22,8 @@ struct ValueRun {
   const std::uint8_t* table_end = nullptr;  // nothing is stored from here on
   std::size_t dropped = 0;                  // values read past table_end
   std::size_t line_feeds = 0;               // line feeds passed
-  std::size_t comment_values = 0;  // values inside comments on this line
+  std::size_t comment_values = 0;  // values stored from comments on this
+                                   // line
   Comments comments;
   const char* marks_from = nullptr;  // comment marks before it are taken
 };
@@ -50,12 +32,12 @@ struct ValueRun {
 // exactly two hexadecimal digits and a character that is no digit, as the
 // design tool writes them: the search from one to the next is independent of
 // what stands between them. Each is stored, or counted as dropped once the
-// table is full. It follows comments and goes on past a line feed, but never
-// into a line that begins with watched_line_start, which the caller must
-// see, nor past the end of a line with values inside comments, which the
-// caller reports. Returns where it stopped: at a NUL or a line feed, at the
-// "0" of a value that is not of that form, or close to end, where the caller
-// goes on byte by byte.
+// table is full; then any value is counted, whatever its digits. It follows
+// comments and goes on past a line feed, but never into a line that begins with
+// watched_line_start, which the caller must see, nor past the end of a line
+// with values inside comments, which the caller reports. Returns where it
+// stopped: at a NUL or a line feed, at the "0" of a value that is not of that
+// form, or close to end, where the caller goes on byte by byte.
 const char* store_plain_values(const char* p, const char* end, ValueRun& run,
                                char watched_line_start);
 

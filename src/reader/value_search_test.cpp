@@ -54,28 +54,6 @@ Bytes model_values(std::string_view text) {
   return table;
 }
 
-TEST(WindowMasks, FastAndBytewiseAgree) {
-  std::mt19937 random(7);
-  for (int i = 0; i < 2000; ++i) {
-    const ExactCopy window(random_text(random, kWindowSize + 1));
-    const WindowMasks fast = window_masks(window.begin());
-    const WindowMasks plain = window_masks_bytewise(window.begin());
-    ASSERT_EQ(fast.starts, plain.starts);
-    ASSERT_EQ(fast.line_stops, plain.line_stops);
-    ASSERT_EQ(fast.comment_marks, plain.comment_marks);
-  }
-  // A "0x" across the window's end starts a value in its last byte.
-  const std::string text =
-      "0x\n0X" + std::string(57, ' ') + std::string(1, '\0') + "0x";
-  const WindowMasks masks = window_masks_bytewise(text.data());
-  EXPECT_EQ(masks.starts, 1u | std::uint64_t{1} << 63);
-  EXPECT_EQ(masks.line_stops, 4u | std::uint64_t{1} << 62);
-  // Comment marks too, across the window's end.
-  const std::string marks = "/*" + std::string(61, ' ') + "*/";
-  EXPECT_EQ(window_masks_bytewise(marks.data()).comment_marks,
-            1u | std::uint64_t{1} << 63);
-}
-
 TEST(FindValueStop, FindsTheFirstZeroLineFeedNulOrCommentMark) {
   std::mt19937 random(11);
   for (int i = 0; i < 3000; ++i) {
@@ -196,6 +174,27 @@ TEST(StorePlainValues, HandsEveryOtherFormOnWhereTheModelAgrees) {
   for (int i = 0; i < 3000; ++i) {
     expect_consistent(random_text(random, 60 + random() % 200),
                       random() % 2 ? 1000 : random() % 10);
+  }
+}
+
+// Past a full table the values of long lines are only counted, a window at
+// a time: each pattern, repeated on one line at every offset from a window's
+// start, must count what the model reads.
+TEST(StorePlainValues, CountsTheValuesOfLongLinesPastAFullTable) {
+  using namespace std::string_literals;
+  for (const std::string& unit : std::vector<std::string>{
+           "0x12,0x34 /* words */ "s, "0x12,", "0x1,0x,", "0x10x5,",
+           "0x0x0x12 ", "a0x12 f0x3 x0x4 ", "0x" + std::string(90, 'A') + " ",
+           "0x" + std::string(61, '7') + ",", "0X12 00x34 ", "0x12\r"}) {
+    std::string line;
+    while (line.size() < 700) line += unit;
+    for (std::size_t offset = 0; offset < 64; ++offset) {
+      for (std::size_t capacity : {0u, 3u}) {
+        expect_consistent(
+            std::string(offset, ' ') + line + "\n};" + std::string(100, ' '),
+            capacity);
+      }
+    }
   }
 }
 

@@ -1,0 +1,90 @@
+// Reading the values of one window of a block, for the value search: the
+// pieces its usual, inlined case shares with the general one.
+#pragma once
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+
+#include "reader/hex_value.h"
+#include "reader/value_search.h"
+#include "reader/window_bits.h"
+
+namespace wfpack::window_read {
+
+// Stores the plain values among starts, in order, or counts them as dropped
+// once the table is full. Returns the first that is not plain, or nullptr;
+// taken is set to the starts read, stored to those of them stored. Locals
+// throughout: a byte stored could otherwise change anything the compiler
+// cannot see is apart.
+inline const char* take_values(const char* p, std::uint64_t starts,
+                               ValueRun& run, std::uint64_t& taken,
+                               std::uint64_t& stored) {
+  std::uint8_t* out = run.next;
+  const std::uint8_t* const table_end = run.table_end;
+  std::size_t dropped = run.dropped;
+  const char* odd = nullptr;
+  std::uint64_t left = starts;
+  for (; left != 0; left &= left - 1) {
+    const char* value = p + std::countr_zero(left);
+    const std::uint8_t high = hex_digit_value(value[2]);
+    const std::uint8_t low = hex_digit_value(value[3]);
+    if ((high | low) > 0x0F || hex_digit_value(value[4]) != kNotHexDigit) {
+      odd = value;
+      break;
+    }
+    if (out == table_end) {
+      ++dropped;
+    } else {
+      *out++ = static_cast<std::uint8_t>(high << 4 | low);
+    }
+  }
+  taken = starts & ~left;
+  stored = dropped == run.dropped
+               ? taken
+               : lowest_bits(taken, static_cast<std::size_t>(out - run.next));
+  run.next = out;
+  run.dropped = dropped;
+  return odd;
+}
+
+// How far a window may be read: up to a NUL, a line feed before a line the
+// caller must see, or the end of a line with values inside comments, which
+// the caller reports. line_feeds is set to those before it.
+inline int window_limit(const char* p, std::uint64_t line_stops,
+                        const ValueRun& run, char watched_line_start,
+                        std::uint64_t& line_feeds) {
+  line_feeds = 0;
+  for (; line_stops != 0; line_stops &= line_stops - 1) {
+    const int at = std::countr_zero(line_stops);
+    if (p[at] == '\0' || p[at + 1] == watched_line_start ||
+        run.comment_values != 0) {
+      return at;
+    }
+    line_feeds |= std::uint64_t{1} << at;
+  }
+  return kWindowSize;
+}
+
+// Where the next window begins, after a window read whole: the character
+// after a value's digits is no digit and starts nothing, but it may end the
+// line.
+inline const char* next_window(const char* p, std::uint64_t taken) {
+  const char* resume = p + kWindowSize;
+  if (taken == 0) return resume;
+  return std::max(resume, p + (63 - std::countl_zero(taken)) + 4);
+}
+
+// What reading a window gave: where to go on, and whether that is where
+// the window search stops, for the caller to look at.
+struct Step {
+  const char* next;
+  bool stop;
+};
+
+// Any window, with comments however they stand: values inside them, marks
+// that share a character, "//".
+Step read_commented_window(const char* p, const WindowMasks& masks,
+                           ValueRun& run, char watched_line_start);
+
+}  // namespace wfpack::window_read
