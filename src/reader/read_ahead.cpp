@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "reader/end_of_input.h"
+
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #endif
@@ -48,9 +50,12 @@ ReadAhead::~ReadAhead() {
 bool ReadAhead::read_slot(std::uint64_t index) {
   auto& slot = slots_[index % kSlots];
   const std::size_t count = std::fread(slot.data(), 1, slot.size(), source_);
-  counts_[index % kSlots] = count;
-  if (count == slot.size()) return true;
-  read_failed_ = std::ferror(source_) != 0;
+  // Looked for here, where the block is fresh in the cache, and not by the
+  // scanner.
+  const InputPart part = input_part({slot.data(), count});
+  counts_[index % kSlots] = part.text.size();
+  if (count == slot.size() && !part.ends_input) return true;
+  read_failed_ = !part.ends_input && std::ferror(source_) != 0;
   last_block_ = index;
   return false;
 }

@@ -27,7 +27,8 @@ class ReadAhead {
   ReadAhead& operator=(const ReadAhead&) = delete;
 
   // The next block of the source, valid until the next call; empty once
-  // the input has ended or failed.
+  // the input has ended or failed. The input ends at the end of the file
+  // or at its first 0x1A byte: a block holds no 0x1A.
   std::string_view next();
 
   // Whether reading stopped at an error rather than at the end of the file.

@@ -62,6 +62,27 @@ TEST_F(ReadAheadFile, BlocksAreTheWholeFileInOrder) {
   }
 }
 
+// The input ends at the first 0x1A, wherever it stands in a block.
+TEST_F(ReadAheadFile, EndsAtTheFirstEndOfInputByte) {
+  constexpr std::size_t block = ReadAhead::kBlockSize;
+  for (const std::size_t at :
+       {std::size_t{0}, block - 1, block, 6 * block + 5}) {
+    std::string content = pattern(8 * block);
+    content[at] = 0x1A;
+    content[at + 7] = 0x1A;
+    std::FILE* file = open_with(content);
+    ASSERT_NE(file, nullptr);
+    ReadAhead reader(file);
+    std::string read;
+    for (std::string_view part = reader.next(); !part.empty();
+         part = reader.next()) {
+      read += part;
+    }
+    EXPECT_FALSE(reader.failed());
+    EXPECT_TRUE(read == content.substr(0, at)) << "0x1A at " << at;
+  }
+}
+
 // The scanner may stop early (at a 0x1A): the reader, however far ahead,
 // stops with it.
 TEST_F(ReadAheadFile, StopsWhenTheScannerStops) {

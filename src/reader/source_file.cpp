@@ -11,8 +11,7 @@ ScanStatus scan_source_file(std::FILE* source, GpifImage& image,
   ReadAhead reader(source);
   for (std::string_view block = reader.next(); !block.empty();
        block = reader.next()) {
-    // After a 0x1A nothing more is read.
-    if (!scanner.feed(block)) break;
+    scanner.feed_text(block);
   }
   if (reader.failed()) return ScanStatus::ReadFailed;
   scanner.finish();

@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "reader/end_of_input.h"
 #include "reader/unread_table.h"
 
 namespace wfpack {
 
 namespace {
-
-constexpr char kEndOfInput = 0x1A;
 
 // How far ahead a line's end is looked for before its first characters are
 // gathered into the prefix instead: no further than the prefix holds, so
@@ -20,16 +19,18 @@ constexpr std::size_t kDirectLineLimit = LinePrefix::kCapacity;
 }  // namespace
 
 bool SourceScanner::feed(std::string_view block) {
-  if (input_ended_ || block.empty()) return !input_ended_;
-  const char* p = block.data();
-  const char* end = p + block.size();
-  if (const void* stop = std::memchr(p, kEndOfInput, block.size())) {
-    end = static_cast<const char*>(stop);
-    input_ended_ = true;
-  }
+  if (input_ended_) return false;
+  const InputPart part = input_part(block);
+  feed_text(part.text);
+  input_ended_ = part.ends_input;
+  return !input_ended_;
+}
+
+void SourceScanner::feed_text(std::string_view text) {
+  const char* p = text.data();
+  const char* end = p + text.size();
   run_.marks_from = p;
   while (p < end) p = step(p, end);
-  return !input_ended_;
 }
 
 void SourceScanner::finish() {
