@@ -28,13 +28,12 @@ class SourceScanner {
   // ended at a 0x1A byte; nothing after it is read.
   bool feed(std::string_view block);
 
-  // Takes the next text of the source, known to hold no 0x1A byte.
-  void feed_text(std::string_view text);
-
   // Completes what is still open at the end of the source.
   void finish();
 
  private:
+  // Takes the next text of the source, which holds no 0x1A byte.
+  void feed_text(std::string_view text);
   enum class Mode : std::uint8_t {
     LineStart,      // deciding what the line is from its first characters
     IfconfigValue,  // the IFCONFIG value goes on past the line's prefix

@@ -5,6 +5,7 @@
 
 #include "reader/comment_window.h"
 #include "reader/values_past_table.h"
+#include "reader/window_isa.h"
 #include "reader/window_read.h"
 
 namespace wfpack {
@@ -59,16 +60,17 @@ namespace {
 // The usual window of a table: its comments, if any, only "/*" and "*/"
 // apart from each other and from its values, as in "/* LenBr */ 0x04, ...".
 // The general case goes out of line, so that this one stays small.
-inline const char* read_windows(const char* p, const char* end, ValueRun& run,
-                                char watched_line_start) {
+template <class Windows>
+const char* read_windows(const char* p, const char* end, ValueRun& run,
+                         char watched_line_start) {
   using namespace window_read;
   while (end - p >= kWindowSize + kReadAhead) {
     const bool full = run.next == run.table_end;
     if (full && run.comment_values == 0) {
-      p = count_values_past_table(p, end, run);
+      p = count_values_past_table<Windows>(p, end, run);
       if (end - p < kWindowSize + kReadAhead) break;
     }
-    const WindowMasks masks = window_masks(p);
+    const WindowMasks masks = Windows::masks(p);
     const std::uint64_t starts = masks.starts;
     // The "0" of a "0x" three characters after another can be the first
     // value's last digit ("0x10x5"): rare, and left to the caller.
@@ -124,17 +126,34 @@ inline const char* read_windows(const char* p, const char* end, ValueRun& run,
   return p;
 }
 
-}  // namespace
-
 // The run is worked on in a copy of its own, which the compiler can keep in
 // registers: every byte stored could otherwise change it as far as the
 // compiler knows.
-const char* store_plain_values(const char* p, const char* end, ValueRun& run,
-                               char watched_line_start) {
+template <class Windows>
+const char* read_windows_of_copy(const char* p, const char* end, ValueRun& run,
+                                 char watched_line_start) {
   ValueRun local = run;
-  const char* stop = read_windows(p, end, local, watched_line_start);
+  const char* stop = read_windows<Windows>(p, end, local, watched_line_start);
   run = local;
   return stop;
+}
+
+#ifdef WFPACK_AVX2
+// The whole search inlined into one function built for AVX2.
+[[gnu::flatten]] WFPACK_TARGET_AVX2 const char* read_windows_avx2(
+    const char* p, const char* end, ValueRun& run, char watched_line_start) {
+  return read_windows_of_copy<Avx2Windows>(p, end, run, watched_line_start);
+}
+#endif
+
+}  // namespace
+
+const char* store_plain_values(const char* p, const char* end, ValueRun& run,
+                               char watched_line_start) {
+#ifdef WFPACK_AVX2
+  if (cpu_has_avx2()) return read_windows_avx2(p, end, run, watched_line_start);
+#endif
+  return read_windows_of_copy<BaseWindows>(p, end, run, watched_line_start);
 }
 
 }  // namespace wfpack

@@ -4,7 +4,11 @@
 // nearly the speed the source is read.
 #pragma once
 
+#include <algorithm>
+
+#include "reader/hex_value.h"
 #include "reader/value_search.h"
+#include "reader/window_bits.h"
 
 namespace wfpack {
 
@@ -12,12 +16,69 @@ namespace wfpack {
 // whole without looking past end.
 inline constexpr std::ptrdiff_t kReadAhead = 8;
 
+namespace past_table {
+
+inline bool is_digit(char c) { return hex_digit_value(c) != kNotHexDigit; }
+
+// Where the next window begins after a window whose "0x" all start values:
+// p + 64, or past the digits of a value that runs on over the window's end;
+// nullptr when they run on so far that the caller must read them.
+inline const char* after_window(const char* p, bool before_readable) {
+  const char* digits = nullptr;
+  const char* last = p + kWindowSize - 1;
+  if (last[0] == '0' && last[1] == 'x') {
+    digits = last + 2;
+  } else {
+    // Back over the digits that end the window, to see what they follow.
+    const char* q = last;
+    while (q >= p && is_digit(*q)) --q;
+    // A long run of digits, or one that may follow a "0x" before p: the
+    // caller's.
+    if (q < p || (q == p && !before_readable)) return nullptr;
+    if (*q != 'x' || q[-1] != '0') return p + kWindowSize;
+    digits = q + 1;
+  }
+  const char* limit = p + kWindowSize + kReadAhead;
+  while (digits < limit && is_digit(*digits)) ++digits;
+  if (digits == limit) return nullptr;
+  return std::max(digits, p + kWindowSize);
+}
+
+}  // namespace past_table
+
 // Counts the values of the windows from p on into run.dropped, as long as a
 // window has no line stop and each "0x" in it certainly starts a value.
 // Returns where the caller must go on reading value by value: at the first
 // window that is not of that kind, or close to end. p must not be inside a
-// value's digits, and neither is what it returns.
+// value's digits, and neither is what it returns. Windows is one of the
+// instruction sets of window_isa.h.
+template <class Windows>
 const char* count_values_past_table(const char* p, const char* end,
-                                    ValueRun& run);
+                                    ValueRun& run) {
+  std::size_t counted = run.dropped;
+  const char* const first = p;
+  while (end - p >= kWindowSize + kReadAhead) {
+    std::size_t count = 0;
+    if (p != first) {
+      if (!Windows::count_plain(p, count)) break;
+    } else {
+      // The character before p is not known: a "0x" right at p is left to
+      // the caller. A "0x" after a digit or an "x" may be a value's digits
+      // ("0x10x5"): after any other character it always starts one.
+      const CountMasks masks = Windows::count_masks(p);
+      if (masks.line_stops != 0 ||
+          (masks.starts & (masks.high << 1 | 1)) != 0) {
+        break;
+      }
+      count = count_all_bits(masks.starts);
+    }
+    const char* next = past_table::after_window(p, p != first);
+    if (next == nullptr) break;
+    counted += count;
+    p = next;
+  }
+  run.dropped = counted;
+  return p;
+}
 
 }  // namespace wfpack

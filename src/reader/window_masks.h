@@ -111,13 +111,19 @@ inline WindowMasks window_masks(const char* p) {
   WindowMasks masks;
   std::uint64_t slashes = 0;
   std::uint64_t stars = 0;
-  for (int i = 0; i < kWindowSize; i += 16) {
+  // Written out rather than looped, so that every optimising build unrolls
+  // it and shifts by constants.
+  const auto chunk = [&](int i) {
     const __m128i here = load(p + i);
     masks.starts |= bits(starts_in(here, p + i + 1), i);
     masks.line_stops |= bits(line_stops_in(here), i);
     slashes |= bits(_mm_cmpeq_epi8(here, _mm_set1_epi8('/')), i);
     stars |= bits(_mm_cmpeq_epi8(here, _mm_set1_epi8('*')), i);
-  }
+  };
+  chunk(0);
+  chunk(16);
+  chunk(32);
+  chunk(48);
   set_comment_marks(masks, slashes, stars, p[kWindowSize]);
   return masks;
 }
@@ -125,12 +131,16 @@ inline WindowMasks window_masks(const char* p) {
 inline CountMasks count_masks(const char* p) {
   using namespace window_detail;
   CountMasks masks;
-  for (int i = 0; i < kWindowSize; i += 16) {
+  const auto chunk = [&](int i) {
     const __m128i here = load(p + i);
     masks.starts |= bits(starts_in(here, p + i + 1), i);
     masks.line_stops |= bits(line_stops_in(here), i);
     masks.high |= bits(_mm_cmpgt_epi8(here, _mm_set1_epi8('0' - 1)), i);
-  }
+  };
+  chunk(0);
+  chunk(16);
+  chunk(32);
+  chunk(48);
   return masks;
 }
 #else

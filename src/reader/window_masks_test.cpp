@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <random>
 #include <string>
+
+#include "reader/window_isa.h"
 
 namespace wfpack {
 namespace {
@@ -21,23 +24,73 @@ std::string random_window(std::mt19937& random) {
   return text;
 }
 
-TEST(WindowMasks, FastAndBytewiseAgree) {
+void expect_same(const WindowMasks& fast, const WindowMasks& plain) {
+  ASSERT_EQ(fast.starts, plain.starts);
+  ASSERT_EQ(fast.line_stops, plain.line_stops);
+  ASSERT_EQ(fast.opens, plain.opens);
+  ASSERT_EQ(fast.closes, plain.closes);
+  ASSERT_EQ(fast.line_comments, plain.line_comments);
+}
+
+void expect_same(const CountMasks& fast, const CountMasks& plain) {
+  ASSERT_EQ(fast.starts, plain.starts);
+  ASSERT_EQ(fast.line_stops, plain.line_stops);
+  ASSERT_EQ(fast.high, plain.high);
+}
+
+// What count_plain must answer for the window at text[1], from its masks.
+bool plain_count(const std::string& text, std::size_t& counted) {
+  const CountMasks masks = count_masks_bytewise(text.data() + 1);
+  const std::uint64_t before = static_cast<signed char>(text[0]) >= '0';
+  if (masks.line_stops != 0 ||
+      (masks.starts & (masks.high << 1 | before)) != 0) {
+    return false;
+  }
+  counted = static_cast<std::size_t>(std::popcount(masks.starts));
+  return true;
+}
+
+// Each instruction set the processor has gives the masks the byte loops
+// give, on random windows.
+template <class Windows>
+void expect_bytewise_masks() {
   std::mt19937 random(7);
   for (int i = 0; i < 4000; ++i) {
-    const std::string window = random_window(random);
-    const WindowMasks fast = window_masks(window.data());
-    const WindowMasks plain = window_masks_bytewise(window.data());
-    ASSERT_EQ(fast.starts, plain.starts);
-    ASSERT_EQ(fast.line_stops, plain.line_stops);
-    ASSERT_EQ(fast.opens, plain.opens);
-    ASSERT_EQ(fast.closes, plain.closes);
-    ASSERT_EQ(fast.line_comments, plain.line_comments);
-    const CountMasks fast_count = count_masks(window.data());
-    const CountMasks plain_count = count_masks_bytewise(window.data());
-    ASSERT_EQ(fast_count.starts, plain_count.starts);
-    ASSERT_EQ(fast_count.line_stops, plain_count.line_stops);
-    ASSERT_EQ(fast_count.high, plain_count.high);
+    // One character before the window, for count_plain.
+    std::string text = random_window(random) + random_window(random);
+    if (i % 2 == 0) {
+      // Without line stops, and mostly without "0x" after a digit, so that
+      // count_plain often counts.
+      for (char& c : text) {
+        if (c == '\n' || c == '\0' || (c >= '1' && c <= '9')) c = ',';
+      }
+    }
+    const char* window = text.data() + 1;
+    expect_same(Windows::masks(window), window_masks_bytewise(window));
+    expect_same(Windows::count_masks(window), count_masks_bytewise(window));
+    std::size_t expected = 0;
+    std::size_t counted = 0;
+    const bool plain = plain_count(text, expected);
+    ASSERT_EQ(Windows::count_plain(window, counted), plain);
+    if (plain) {
+      ASSERT_EQ(counted, expected);
+    }
   }
+}
+
+TEST(WindowMasks, BaseInstructionsAgreeWithByteLoops) {
+  expect_bytewise_masks<BaseWindows>();
+  expect_same(window_masks(std::string(80, '0').data()),
+              window_masks_bytewise(std::string(80, '0').data()));
+}
+
+TEST(WindowMasks, Avx2AgreesWithByteLoops) {
+#ifdef WFPACK_AVX2
+  if (!cpu_has_avx2()) GTEST_SKIP() << "this processor has no AVX2";
+  expect_bytewise_masks<Avx2Windows>();
+#else
+  GTEST_SKIP() << "built without AVX2";
+#endif
 }
 
 TEST(WindowMasks, MarkEachPairWhereItBegins) {
