@@ -3,7 +3,9 @@
 // compiler never sees them, so the reader tells the user.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace wfpack {
 
@@ -25,6 +27,13 @@ class Comments {
       return 2;
     }
     return 0;
+  }
+
+  // Follows the comments through text, a line or the start of one.
+  void follow(std::string_view text) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+      if (mark(text[i], text[i + 1]) != 0) ++i;
+    }
   }
 
   // A "//" comment ends with its line; a "/* */" one goes on.

@@ -169,8 +169,12 @@ void SourceScanner::act_on_line(std::string_view line, bool line_ended) {
   if (const UnreadTable unread = unread_table(line, kind); unread.found) {
     warnings_.table_not_read(line_, unread.name, unread.reason);
   }
-  // Values on a header's own line are not collected.
-  if (kind.kind == LineKind::Header) open_block(kind);
+  // Values on a header's own line are not collected, but a comment it
+  // opens goes on into the block.
+  if (kind.kind == LineKind::Header) {
+    open_block(kind);
+    run_.comments.follow(line);
+  }
 }
 
 void SourceScanner::set_ifconfig(std::uint8_t value) {

@@ -140,6 +140,12 @@ INSTANTIATE_TEST_SUITE_P(
               "gpif.c:1: warning: WaveData bank 7 holds 131 values, not 128\n"),
         warns("InitDataTooMany", table_block("const char InitData[7] =", 8),
               "gpif.c:1: warning: InitData holds 8 values, not 7\n"),
+        // Values past a full table change nothing in the image, inside a
+        // comment or not: they are only counted.
+        warns("CommentedValuesPastTheEnd",
+              "const char InitData[7] =\n{\n" + value_rows(7) +
+                  "// 0x01 0x02\n};\n",
+              "gpif.c:1: warning: InitData holds 9 values, not 7\n"),
         warns("FlowStatesEmpty", "const char FlowStates[36] =\n{\n};\n",
               "gpif.c:1: warning: FlowStates bank 0 holds 0 values, not 36\n"),
         warns("PrefixWithoutDigitsCounts",
@@ -153,18 +159,31 @@ INSTANTIATE_TEST_SUITE_P(
               "const char InitData[7] =\n0X01 " + value_rows(7) + "};\n")),
     case_name);
 
-// Fails: the scanner follows comments only from the line after a header,
-// so a comment the header line opens hides values from the firmware's
-// compiler without a warning. Enable once comments are followed from the
-// header line on.
-TEST(ValuesInCommentOpenedByTheHeader, DISABLED_AreWarnedAbout) {
-  const std::string source =
-      "const char xdata WaveData[128] = /* first\n"
-      "0x01 */\n" +
-      value_rows(127) + "};\n" + kIfconfigLine + init_block() + flow_block();
-  EXPECT_EQ(printed_warnings(source),
-            "gpif.c:2: warning: 1 values inside a comment were read into "
-            "WaveData bank 0\n");
+// A comment the header line opens goes on into the block; one it closes,
+// or a "//" comment, ends on that line.
+TEST(ValuesInCommentOpenedByTheHeader, AreWarnedAbout) {
+  struct Case {
+    const char* header_end;
+    const char* warnings;
+  };
+  const std::string rest = "0x01 */\n" + value_rows(127) + "};\n" +
+                           kIfconfigLine + init_block() + flow_block();
+  for (const Case& c :
+       {Case{" /* first\n",
+             "gpif.c:2: warning: 1 values inside a comment were read into "
+             "WaveData bank 0\n"},
+        Case{" /* first */ /* second\n",
+             "gpif.c:2: warning: 1 values inside a comment were read into "
+             "WaveData bank 0\n"},
+        Case{" /* first */\n", ""}, Case{" // first /*\n", ""},
+        Case{" /*/\n",
+             "gpif.c:2: warning: 1 values inside a comment were read into "
+             "WaveData bank 0\n"}}) {
+    EXPECT_EQ(printed_warnings(std::string("const char xdata WaveData[128] =") +
+                               c.header_end + rest),
+              c.warnings)
+        << c.header_end;
+  }
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 #include <immintrin.h>
 #define WFPACK_AVX2 1
 // Every processor with AVX2 has these too.
-#define WFPACK_TARGET_AVX2 [[gnu::target("avx2,bmi,bmi2,lzcnt,popcnt")]]
+#define WFPACK_TARGET_AVX2 [[gnu::target("avx2,bmi,bmi2,popcnt")]]
 #endif
 
 namespace wfpack {
