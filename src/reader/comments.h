@@ -31,7 +31,10 @@ class Comments {
 
   // Follows the comments through text, a line or the start of one.
   void follow(std::string_view text) {
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    // Every mark begins or ends with a "/".
+    const std::size_t first = text.find('/');
+    if (first == std::string_view::npos) return;
+    for (std::size_t i = first > 0 ? first - 1 : 0; i + 1 < text.size(); ++i) {
       if (mark(text[i], text[i + 1]) != 0) ++i;
     }
   }

@@ -105,7 +105,14 @@ const char* read_windows(const char* p, const char* end, ValueRun& run,
     }
     std::uint64_t taken = 0;
     std::uint64_t stored = 0;
-    if (const char* odd = take_values(p, starts & below, run, taken, stored)) {
+    const char* odd = nullptr;
+    if constexpr (Windows::kDigitMasks) {
+      odd = take_values(p, starts & below, Windows::digits(p), run, taken,
+                        stored);
+    } else {
+      odd = take_values(p, starts & below, run, taken, stored);
+    }
+    if (odd != nullptr) {
       // Comments and lines are followed only as far as the values.
       const int to = static_cast<int>(odd - p);
       if (commented) {

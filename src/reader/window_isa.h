@@ -23,6 +23,10 @@ namespace wfpack {
 
 // SSE2 where the processor has it, byte by byte elsewhere.
 struct BaseWindows {
+  // Whether digits() is cheap enough to check every value of a window at
+  // once.
+  static constexpr bool kDigitMasks = false;
+  static std::uint64_t digits(const char*) { return 0; }
   static WindowMasks masks(const char* p) { return window_masks(p); }
   static CountMasks count_masks(const char* p) {
     return wfpack::count_masks(p);
@@ -100,6 +104,18 @@ WFPACK_TARGET_AVX2 inline __m256i line_stops_in(__m256i here) {
                          _mm256_cmpeq_epi8(here, _mm256_setzero_si256()));
 }
 
+// x <= limit, for unsigned bytes.
+WFPACK_TARGET_AVX2 inline __m256i at_most(__m256i x, char limit) {
+  return _mm256_cmpeq_epi8(_mm256_min_epu8(x, _mm256_set1_epi8(limit)), x);
+}
+
+WFPACK_TARGET_AVX2 inline __m256i digits_in(__m256i here) {
+  const __m256i lower = _mm256_or_si256(here, _mm256_set1_epi8(0x20));
+  return _mm256_or_si256(
+      at_most(_mm256_sub_epi8(here, _mm256_set1_epi8('0')), 9),
+      at_most(_mm256_sub_epi8(lower, _mm256_set1_epi8('a')), 5));
+}
+
 WFPACK_TARGET_AVX2 inline __m256i high_in(__m256i here) {
   return _mm256_cmpgt_epi8(here, _mm256_set1_epi8('0' - 1));
 }
@@ -109,6 +125,13 @@ WFPACK_TARGET_AVX2 inline __m256i high_in(__m256i here) {
 // No lambdas here: a lambda's body would not have the target of the
 // function around it.
 struct Avx2Windows {
+  static constexpr bool kDigitMasks = true;
+
+  WFPACK_TARGET_AVX2 static std::uint64_t digits(const char* p) {
+    using namespace avx2_detail;
+    return bits(digits_in(load(p)), 0) | bits(digits_in(load(p + 32)), 32);
+  }
+
   WFPACK_TARGET_AVX2 static WindowMasks masks(const char* p) {
     using namespace avx2_detail;
     const __m256i low = load(p);

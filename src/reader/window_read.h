@@ -48,6 +48,45 @@ inline const char* take_values(const char* p, std::uint64_t starts,
   return odd;
 }
 
+// The same for a window whose digits are known, one bit per byte as the
+// masks: every value is checked at once, and each then costs only its two
+// digits' lookups.
+inline const char* take_values(const char* p, std::uint64_t starts,
+                               std::uint64_t digits, ValueRun& run,
+                               std::uint64_t& taken, std::uint64_t& stored) {
+  // The digits of p[64] to p[67], for the values at the window's end.
+  std::uint64_t after = 0;
+  for (int i = 0; i < 4; ++i) {
+    if (hex_digit_value(p[kWindowSize + i]) != kNotHexDigit) {
+      after |= std::uint64_t{1} << i;
+    }
+  }
+  const auto from = [&](int k) { return digits >> k | after << (64 - k); };
+  // "0x", two digits and a character that is not one.
+  const std::uint64_t odd_starts = starts & ~(from(2) & from(3) & ~from(4));
+  const char* odd = nullptr;
+  if (odd_starts != 0) {
+    odd = p + std::countr_zero(odd_starts);
+    starts &= bits_below(std::countr_zero(odd_starts));
+  }
+  taken = starts;
+  stored = starts;
+  const auto room = static_cast<std::size_t>(run.table_end - run.next);
+  if (const auto count = static_cast<std::size_t>(std::popcount(starts));
+      count > room) {
+    stored = lowest_bits(starts, room);
+    run.dropped += count - room;
+  }
+  std::uint8_t* out = run.next;
+  for (std::uint64_t left = stored; left != 0; left &= left - 1) {
+    const char* value = p + std::countr_zero(left);
+    *out++ = static_cast<std::uint8_t>(hex_digit_value(value[2]) << 4 |
+                                       hex_digit_value(value[3]));
+  }
+  run.next = out;
+  return odd;
+}
+
 // How far a window may be read: up to a NUL, a line feed before a line the
 // caller must see, or the end of a line with values inside comments, which
 // the caller reports. line_feeds is set to those before it.
