@@ -1,22 +1,10 @@
 #include "reader/source_scanner.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "reader/end_of_input.h"
-#include "reader/unread_table.h"
 
 namespace wfpack {
-
-namespace {
-
-// How far ahead a line's end is looked for before its first characters are
-// gathered into the prefix instead: no further than the prefix holds, so
-// that a line between blocks is judged on the same characters whether a
-// block end cuts it or not.
-constexpr std::size_t kDirectLineLimit = LinePrefix::kCapacity;
-
-}  // namespace
 
 bool SourceScanner::feed(std::string_view block) {
   if (input_ended_) return false;
@@ -121,67 +109,6 @@ void SourceScanner::report_comment_values() {
   run_.comment_values = 0;
 }
 
-// Between blocks: decides what the line is from its first characters.
-const char* SourceScanner::line_start(const char* p, const char* end) {
-  if (prefix_.empty()) {
-    if (!may_begin_something(*p)) {
-      mode_ = Mode::SkipLine;
-      return p;
-    }
-    // A line that ends within this block is read where it lies; only one
-    // that goes on past the block is gathered into the prefix.
-    const std::size_t reach = std::min<std::size_t>(
-        static_cast<std::size_t>(end - p), kDirectLineLimit);
-    if (const void* line_feed = std::memchr(p, '\n', reach)) {
-      const auto* stop = static_cast<const char*>(line_feed);
-      const auto* nul = static_cast<const char*>(
-          std::memchr(p, '\0', static_cast<std::size_t>(stop - p)));
-      if (nul != nullptr) stop = nul;
-      act_on_line({p, static_cast<std::size_t>(stop - p)}, true);
-      return stop;
-    }
-  }
-  p = prefix_.take(p, end);
-  if (prefix_.complete()) act_on_line(prefix_.text(), prefix_.line_ended());
-  return p;
-}
-
-// line is the line's visible part when line_ended, else its first
-// characters.
-void SourceScanner::act_on_line(std::string_view line, bool line_ended) {
-  const LineStart kind = classify_line(line);
-  mode_ = Mode::SkipLine;
-  if (kind.kind == LineKind::Ifconfig) {
-    value_ = HexReader{};
-    for (const char c : line.substr(kIfconfigValueOffset)) {
-      if (!value_.feed(c)) {
-        set_ifconfig(value_.low_byte());
-        return;
-      }
-    }
-    if (line_ended) {
-      set_ifconfig(value_.low_byte());
-    } else {
-      mode_ = Mode::IfconfigValue;
-    }
-    return;
-  }
-  if (const UnreadTable unread = unread_table(line, kind); unread.found) {
-    warnings_.table_not_read(line_, unread.name, unread.reason);
-  }
-  // Values on a header's own line are not collected, but a comment it
-  // opens goes on into the block.
-  if (kind.kind == LineKind::Header) {
-    open_block(kind);
-    run_.comments.follow(line);
-  }
-}
-
-void SourceScanner::set_ifconfig(std::uint8_t value) {
-  image_.IfConfig = value;
-  warnings_.ifconfig(line_, value);
-}
-
 // Inside a block, the first two characters of a line tell whether it ends
 // the block. A "}" starts no value, so otherwise the line's values are
 // looked for from the character after it.
@@ -203,39 +130,6 @@ const char* SourceScanner::block_line_start(const char* p, const char* end) {
   }
   mode_ = Mode::Values;
   return p;
-}
-
-void SourceScanner::open_block(const LineStart& header) {
-  in_block_ = true;
-  const char* marks_from = run_.marks_from;
-  run_ = ValueRun{};
-  run_.marks_from = marks_from;
-  std::size_t bank = 0;
-  if (header.table == TableKind::InitData) {
-    run_.next = image_.InitData.data();
-    run_.table_end = run_.next + image_.InitData.size();
-  } else {
-    bank = bank_from_selector(header.selector);
-    if (bank == kNoBank) return;  // a block that stores nothing
-    if (header.table == TableKind::WaveData) {
-      image_.BankUsed[bank] = true;
-      run_.next = image_.WaveData.data() + bank * kWaveBankSize;
-      run_.table_end = image_.WaveData.data() + image_.WaveData.size();
-    } else {
-      run_.next = image_.FlowStates.data() + bank * kFlowBankSize;
-      run_.table_end = image_.FlowStates.data() + image_.FlowStates.size();
-    }
-  }
-  block_start_ = run_.next;
-  warnings_.block_opened(line_, header.table, bank);
-}
-
-void SourceScanner::close_block(bool closed) {
-  in_block_ = false;
-  if (run_.table_end == nullptr) return;
-  warnings_.block_ended(
-      static_cast<std::size_t>(run_.next - block_start_) + run_.dropped,
-      closed);
 }
 
 // Stores a value read byte by byte, or counts it once the table is full.
