@@ -107,8 +107,9 @@ const char* read_windows(const char* p, const char* end, ValueRun& run,
     std::uint64_t stored = 0;
     const char* odd = nullptr;
     if constexpr (Windows::kDigitMasks) {
-      odd = take_values(p, starts & below, Windows::digits(p), run, taken,
-                        stored);
+      std::uint64_t after = 0;
+      const std::uint64_t digits = Windows::digits(p, after);
+      odd = take_values(p, starts & below, digits, after, run, taken, stored);
     } else {
       odd = take_values(p, starts & below, run, taken, stored);
     }

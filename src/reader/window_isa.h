@@ -26,7 +26,7 @@ struct BaseWindows {
   // Whether digits() is cheap enough to check every value of a window at
   // once.
   static constexpr bool kDigitMasks = false;
-  static std::uint64_t digits(const char*) { return 0; }
+  static std::uint64_t digits(const char*, std::uint64_t&) { return 0; }
   static WindowMasks masks(const char* p) { return window_masks(p); }
   static CountMasks count_masks(const char* p) {
     return wfpack::count_masks(p);
@@ -127,8 +127,11 @@ WFPACK_TARGET_AVX2 inline __m256i high_in(__m256i here) {
 struct Avx2Windows {
   static constexpr bool kDigitMasks = true;
 
-  WFPACK_TARGET_AVX2 static std::uint64_t digits(const char* p) {
+  // The digits of p[0] to p[63], and in after those of p[64] to p[67].
+  WFPACK_TARGET_AVX2 static std::uint64_t digits(const char* p,
+                                                 std::uint64_t& after) {
     using namespace avx2_detail;
+    after = bits(digits_in(load(p + 36)), 0) >> 28;
     return bits(digits_in(load(p)), 0) | bits(digits_in(load(p + 32)), 32);
   }
 

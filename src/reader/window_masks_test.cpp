@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "reader/hex_value.h"
 #include "reader/window_isa.h"
 
 namespace wfpack {
@@ -72,6 +73,21 @@ void expect_bytewise_masks() {
     std::size_t counted = 0;
     const bool plain = plain_count(text, expected);
     ASSERT_EQ(Windows::count_plain(window, counted), plain);
+    if constexpr (Windows::kDigitMasks) {
+      std::uint64_t digits = 0;
+      std::uint64_t after = 0;
+      for (int b = 0; b < kWindowSize + 4; ++b) {
+        if (hex_digit_value(window[b]) == kNotHexDigit) continue;
+        if (b < kWindowSize) {
+          digits |= std::uint64_t{1} << b;
+        } else {
+          after |= std::uint64_t{1} << (b - kWindowSize);
+        }
+      }
+      std::uint64_t fast_after = 0;
+      ASSERT_EQ(Windows::digits(window, fast_after), digits);
+      ASSERT_EQ(fast_after, after);
+    }
     if (plain) {
       ASSERT_EQ(counted, expected);
     }

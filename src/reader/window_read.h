@@ -51,16 +51,12 @@ inline const char* take_values(const char* p, std::uint64_t starts,
 // The same for a window whose digits are known, one bit per byte as the
 // masks: every value is checked at once, and each then costs only its two
 // digits' lookups.
+// after holds the digits of p[64] to p[67], for the values at the window's
+// end.
 inline const char* take_values(const char* p, std::uint64_t starts,
-                               std::uint64_t digits, ValueRun& run,
-                               std::uint64_t& taken, std::uint64_t& stored) {
-  // The digits of p[64] to p[67], for the values at the window's end.
-  std::uint64_t after = 0;
-  for (int i = 0; i < 4; ++i) {
-    if (hex_digit_value(p[kWindowSize + i]) != kNotHexDigit) {
-      after |= std::uint64_t{1} << i;
-    }
-  }
+                               std::uint64_t digits, std::uint64_t after,
+                               ValueRun& run, std::uint64_t& taken,
+                               std::uint64_t& stored) {
   const auto from = [&](int k) { return digits >> k | after << (64 - k); };
   // "0x", two digits and a character that is not one.
   const std::uint64_t odd_starts = starts & ~(from(2) & from(3) & ~from(4));
