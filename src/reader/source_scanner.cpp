@@ -2,23 +2,22 @@
 
 #include <cstring>
 
-#include "reader/end_of_input.h"
-
 namespace wfpack {
 
-bool SourceScanner::feed(std::string_view block) {
-  if (input_ended_) return false;
-  const InputPart part = input_part(block);
-  feed_text(part.text);
-  input_ended_ = part.ends_input;
-  return !input_ended_;
-}
+// A source ends at its first 0x1A byte, as text files from DOS did.
+constexpr char kEndOfInput = 0x1A;
 
-void SourceScanner::feed_text(std::string_view text) {
-  const char* p = text.data();
-  const char* end = p + text.size();
+bool SourceScanner::feed(std::string_view block) {
+  if (input_ended_ || block.empty()) return !input_ended_;
+  const char* p = block.data();
+  const char* end = p + block.size();
+  if (const void* stop = std::memchr(p, kEndOfInput, block.size())) {
+    end = static_cast<const char*>(stop);
+    input_ended_ = true;
+  }
   run_.marks_from = p;
   while (p < end) p = step(p, end);
+  return !input_ended_;
 }
 
 void SourceScanner::finish() {

@@ -32,8 +32,6 @@ class SourceScanner {
   void finish();
 
  private:
-  // Takes the next text of the source, which holds no 0x1A byte.
-  void feed_text(std::string_view text);
   enum class Mode : std::uint8_t {
     LineStart,      // deciding what the line is from its first characters
     IfconfigValue,  // the IFCONFIG value goes on past the line's prefix

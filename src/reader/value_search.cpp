@@ -90,10 +90,17 @@ const char* read_windows(const char* p, const char* end, ValueRun& run,
         (((masks.opens | masks.closes | masks.line_comments) & below) != 0 ||
          run.comments.inside());
     std::uint64_t inside = 0;
-    if (commented && ((masks.line_comments & below) != 0 ||
-                      !comment_window::block_comments_only(
-                          p, {masks.opens & below, masks.closes & below, 0},
-                          limit, run.comments, run.marks_from, inside) ||
+    // Follows "/* */" comments from the window's start to bit to, again
+    // when the window is cut shorter.
+    const auto follow_to = [&](int to) {
+      run.comments = comments_before;
+      run.marks_from = marks_from_before;
+      const std::uint64_t before_to = bits_below(to);
+      return comment_window::block_comments_only(
+          p, {masks.opens & before_to, masks.closes & before_to, 0}, to,
+          run.comments, run.marks_from, inside);
+    };
+    if (commented && ((masks.line_comments & below) != 0 || !follow_to(limit) ||
                       (inside & starts & below) != 0)) {
       run.comments = comments_before;
       run.marks_from = marks_from_before;
@@ -116,13 +123,7 @@ const char* read_windows(const char* p, const char* end, ValueRun& run,
     if (odd != nullptr) {
       // Comments and lines are followed only as far as the values.
       const int to = static_cast<int>(odd - p);
-      if (commented) {
-        run.comments = comments_before;
-        run.marks_from = marks_from_before;
-        comment_window::block_comments_only(
-            p, {masks.opens & bits_below(to), masks.closes & bits_below(to), 0},
-            to, run.comments, run.marks_from, inside);
-      }
+      if (commented) follow_to(to);
       run.line_feeds += count_bits(line_feeds & bits_below(to));
       return odd;
     }

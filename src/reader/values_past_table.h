@@ -8,7 +8,6 @@
 
 #include "reader/hex_value.h"
 #include "reader/value_search.h"
-#include "reader/window_bits.h"
 
 namespace wfpack {
 
@@ -59,19 +58,12 @@ const char* count_values_past_table(const char* p, const char* end,
   const char* const first = p;
   while (end - p >= kWindowSize + kReadAhead) {
     std::size_t count = 0;
-    if (p != first) {
-      if (!Windows::count_plain(p, count)) break;
-    } else {
-      // The character before p is not known: a "0x" right at p is left to
-      // the caller. A "0x" after a digit or an "x" may be a value's digits
-      // ("0x10x5"): after any other character it always starts one.
-      const CountMasks masks = Windows::count_masks(p);
-      if (masks.line_stops != 0 ||
-          (masks.starts & (masks.high << 1 | 1)) != 0) {
-        break;
-      }
-      count = count_all_bits(masks.starts);
-    }
+    // The character before the first window is not known: a "0x" right at
+    // its start is left to the caller.
+    const bool plain =
+        p != first ? Windows::count_plain(p, count)
+                   : count_if_plain(Windows::count_masks(p), true, count);
+    if (!plain) break;
     const char* next = past_table::after_window(p, p != first);
     if (next == nullptr) break;
     counted += count;

@@ -66,14 +66,8 @@ inline bool BaseWindows::count_plain(const char* p, std::size_t& counted) {
 }
 #else
 inline bool BaseWindows::count_plain(const char* p, std::size_t& counted) {
-  const CountMasks masks = count_masks_bytewise(p);
-  const std::uint64_t before = window_detail::is_high(p[-1]) ? 1 : 0;
-  if (masks.line_stops != 0 ||
-      (masks.starts & (masks.high << 1 | before)) != 0) {
-    return false;
-  }
-  counted += count_all_bits(masks.starts);
-  return true;
+  return count_if_plain(count_masks_bytewise(p), window_detail::is_high(p[-1]),
+                        counted);
 }
 #endif
 

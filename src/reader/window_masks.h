@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "reader/window_bits.h"
+
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #define WFPACK_SSE2 1
@@ -79,6 +81,21 @@ inline CountMasks count_masks_bytewise(const char* p) {
     if (window_detail::is_high(p[i])) masks.high |= bit;
   }
   return masks;
+}
+
+// Counts into counted the values of a window past a full table and
+// returns true, if it has no line stop and each "0x" in it certainly starts
+// a value. A "0x" after a digit or an "x" may be a value's digits
+// ("0x10x5"); after any other character it always starts one. high_before
+// tells whether the character before the window may be one of those.
+inline bool count_if_plain(const CountMasks& masks, bool high_before,
+                           std::size_t& counted) {
+  if (masks.line_stops != 0 ||
+      (masks.starts & (masks.high << 1 | (high_before ? 1 : 0))) != 0) {
+    return false;
+  }
+  counted += count_all_bits(masks.starts);
+  return true;
 }
 
 #ifdef WFPACK_SSE2
