@@ -49,10 +49,8 @@ inline const char* take_values(const char* p, std::uint64_t starts,
 }
 
 // The same for a window whose digits are known, one bit per byte as the
-// masks: every value is checked at once, and each then costs only its two
-// digits' lookups.
-// after holds the digits of p[64] to p[67], for the values at the window's
-// end.
+// masks, with after holding those of p[64] to p[67]: every value is checked
+// at once, and each then costs only its two digits' lookups.
 inline const char* take_values(const char* p, std::uint64_t starts,
                                std::uint64_t digits, std::uint64_t after,
                                ValueRun& run, std::uint64_t& taken,
