@@ -4,14 +4,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "app/base_name.h"
+#include "engine/value_engine.h"
 #include "image/gpif_image.h"
-#include "reader/source_scanner.h"
-#include "reader/source_warnings.h"
-#include "support/block_feed.h"
+#include "support/chunk_feed.h"
 #include "support/reference_scan.h"
+#include "warnings/source_warnings.h"
 #include "writers/c_array_file.h"
 
 namespace wfpack {
@@ -31,9 +32,10 @@ struct Scan {
   SourceWarnings warnings;
 };
 
-Scan scan_in_blocks(std::string_view input, std::size_t block) {
+Scan scan_in_chunks(std::string_view input, std::size_t chunk, Kernel kernel) {
   Scan scan;
-  testing_support::scan_in_blocks(input, block, *scan.image, scan.warnings);
+  testing_support::scan_in_chunks(input, chunk, kernel, *scan.image,
+                                  scan.warnings);
   return scan;
 }
 
@@ -115,17 +117,22 @@ void check_c_array_text(const GpifImage& image, std::string_view name) {
 
 }  // namespace
 
-void check_conversion_invariants(std::string_view input) {
+void check_conversion_invariants(std::string_view input,
+                                 std::span<const Kernel> kernels) {
   const GpifImage expected = reference::scan(input);
-  const Scan whole = scan_in_blocks(input, input.size() + 1);
+  // The portable kernel, the whole input in one chunk, is the reference.
+  const Scan whole = scan_in_chunks(input, input.size() + 1, Kernel::Portable);
   require(*whole.image == expected, "image equals the model");
   check_warnings(whole.warnings);
-  for (std::size_t block : {std::size_t{1}, std::size_t{2}, std::size_t{7},
-                            1 + input.size() % 61}) {
-    const Scan part = scan_in_blocks(input, block);
-    require(*part.image == expected, "image does not depend on block size");
-    require(same_warnings(part.warnings, whole.warnings),
-            "warnings do not depend on block size");
+  for (const Kernel kernel : kernels) {
+    for (std::size_t chunk : {input.size() + 1, std::size_t{1}, std::size_t{2},
+                              std::size_t{7}, 1 + input.size() % 61}) {
+      const Scan part = scan_in_chunks(input, chunk, kernel);
+      require(*part.image == expected,
+              "image does not depend on kernel or chunk size");
+      require(same_warnings(part.warnings, whole.warnings),
+              "warnings do not depend on kernel or chunk size");
+    }
   }
 
   GpifImage& image = *whole.image;

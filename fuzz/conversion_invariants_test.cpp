@@ -7,6 +7,8 @@
 #include <iterator>
 #include <string>
 
+#include "support/kernels.h"
+
 namespace wfpack {
 namespace {
 
@@ -14,7 +16,13 @@ namespace fs = std::filesystem;
 
 // Replays the fuzz seeds, the inputs that once broke a rule, and the
 // project's own sources through the same checks as the fuzzer.
-TEST(ConversionInvariants, HoldForEveryCollectedInput) {
+class ConversionInvariants : public testing::TestWithParam<Kernel> {};
+INSTANTIATE_TEST_SUITE_P(Kernels, ConversionInvariants,
+                         testing_support::every_kernel(),
+                         testing_support::kernel_test_name);
+
+TEST_P(ConversionInvariants, HoldForEveryCollectedInput) {
+  const Kernel kernel = GetParam();
   const fs::path root = WFPACK_SOURCE_DIR;
   std::size_t inputs = 0;
   for (const char* dir :
@@ -24,7 +32,7 @@ TEST(ConversionInvariants, HoldForEveryCollectedInput) {
       std::ifstream in(entry.path(), std::ios::binary);
       const std::string input{std::istreambuf_iterator<char>(in), {}};
       SCOPED_TRACE(entry.path().string());
-      check_conversion_invariants(input);
+      check_conversion_invariants(input, {&kernel, 1});
       ++inputs;
     }
   }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/child_process.h"
+#include "support/wfpack_binary.h"
 #include "support/console_texts.h"
 #include "support/scratch_dir.h"
 #include "support/unicode_names.h"
@@ -36,11 +37,7 @@ std::string contents(const fs::path& file) {
 class BinaryPaths : public testing::Test {
  protected:
   Outcome wfpack(const std::vector<std::string>& arguments) const {
-    // A cross build names the binary without a drive; made absolute here,
-    // it takes the drive of the build directory the tests start in.
-    static const fs::path binary = fs::absolute(WFPACK_BINARY);
-    return wfpack::testing_support::run_program(binary, arguments,
-                                                scratch_.path());
+    return wfpack::testing_support::run_wfpack(arguments, scratch_.path());
   }
   fs::path in_dir(const std::string& utf8_name) const {
     return scratch_.path() / path_of(utf8_name);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/child_process.h"
+#include "support/wfpack_binary.h"
 #include "support/console_texts.h"
 #include "support/failing_files.h"
 #include "support/scratch_dir.h"
@@ -28,10 +29,7 @@ class Binary : public testing::Test {
 
   // Runs wfpack in the test's directory.
   Outcome wfpack(const std::vector<std::string>& arguments) const {
-    // A cross build names the binary without a drive; made absolute here,
-    // it takes the drive of the build directory the tests start in.
-    static const fs::path binary = fs::absolute(WFPACK_BINARY);
-    return wfpack::testing_support::run_program(binary, arguments, dir_);
+    return wfpack::testing_support::run_wfpack(arguments, dir_);
   }
 
   void write(const std::string& name, const std::string& text) const {

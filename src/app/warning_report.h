@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "reader/source_warnings.h"
+#include "warnings/source_warnings.h"
 
 namespace wfpack {
 

@@ -1,14 +1,12 @@
-// Whole lines, however long, and the same image however the source
-// arrives.
+// The same image however the source arrives.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "reader/source_scanner.h"
+#include "support/kernels.h"
 #include "support/reference_scan.h"
 #include "support/source_text.h"
 
@@ -18,71 +16,15 @@ namespace {
 using namespace std::string_literals;
 using namespace testing_support;
 
-GpifImage scan(std::string_view text) { return scanned(text); }
-
-std::string with_crlf(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
+// Every test here runs once with each kernel.
+class SourceArrival : public testing::TestWithParam<Kernel> {
+ protected:
+  GpifImage scan(std::string_view text) const {
+    return scanned(text, GetParam());
   }
-  return out;
-}
-
-std::string example_source() {
-  std::ifstream in(std::string(WFPACK_SOURCE_DIR) + "/examples/gpif.c",
-                   std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// ----------------------------------------------------------- whole lines
-
-std::string spaces(std::size_t n) { return std::string(n, ' '); }
-
-TEST(LongLines, ValuesAcrossAnyBoundaryStayWhole) {
-  // Values placed so that each straddles a multiple of 119 characters,
-  // where a reader of fixed 119-character pieces would cut them.
-  std::string line;
-  Bytes expected;
-  for (std::size_t i = 0; i < 40; ++i) {
-    const std::size_t split = (i + 1) * 119 - 3 + (i % 4);
-    line += spaces(split - line.size());
-    line += i % 2 == 0 ? "0x12," : "0x3456,";
-    expected.push_back(i % 2 == 0 ? 0x12 : 0x56);
-  }
-  GpifImage want;
-  std::copy(expected.begin(), expected.end(), want.WaveData.begin());
-  want.BankUsed[0] = true;
-  EXPECT_TRUE(scan(kWave0 + line + "\n};\n") == want);
-}
-
-TEST(LongLines, OneHundredThousandCharacterLine) {
-  std::string line;
-  for (std::size_t i = 0; i < 128; ++i) {
-    line += spaces(700);
-    line += "0x" + std::string(1, "0123456789abcdef"[i % 16]) + "7";
-  }
-  line += spaces(100000 - line.size() - 5) + "0x7e;";
-  ASSERT_EQ(line.size(), 100000u);
-  const GpifImage image = scan(kWave0 + line + "\n0x55\n};\n");
-  for (std::size_t i = 0; i < 128; ++i) {
-    EXPECT_EQ(image.WaveData[i], ((i % 16) << 4) | 7) << i;
-  }
-  EXPECT_EQ(image.WaveData[128], 0x7E);
-  EXPECT_EQ(image.WaveData[129], 0x55);
-}
-
-TEST(LongLines, LineBeginningsAreTestedOnlyAtRealLineStarts) {
-  // "};" and a header far into a long line are just text on that line.
-  const std::string source =
-      kInit + spaces(119) + "};\n0x01\n};\n" + spaces(238) + kWave0 + "0x02\n";
-  const GpifImage image = scan(source);
-  EXPECT_EQ(image.InitData[0], 0x01);
-  EXPECT_FALSE(image.BankUsed[0]);
-  EXPECT_EQ(image.WaveData[0], 0x00);
-}
-
-// ------------------------------------------------- how the source arrives
+};
+INSTANTIATE_TEST_SUITE_P(Kernels, SourceArrival, every_kernel(),
+                         kernel_test_name);
 
 std::vector<std::string> assorted_sources() {
   return {example_source(),
@@ -93,23 +35,23 @@ std::vector<std::string> assorted_sources() {
           "const char xdata WaveData5\n0x1\n};\n  IFCONFIG =\n"};
 }
 
-TEST(SourceArrival, BlockSizeDoesNotChangeTheImage) {
+TEST_P(SourceArrival, ChunkSizeDoesNotChangeTheImage) {
   for (const std::string& source : assorted_sources()) {
     const GpifImage whole = scan(source);
-    for (std::size_t block : {1u, 2u, 3u, 5u, 13u, 64u, 119u}) {
-      EXPECT_TRUE(scanned_in_blocks(source, block) == whole)
-          << "block size " << block;
+    for (std::size_t chunk : {1u, 2u, 3u, 5u, 13u, 64u, 119u}) {
+      EXPECT_TRUE(scanned_in_chunks(source, chunk, GetParam()) == whole)
+          << "chunk size " << chunk;
     }
   }
 }
 
-TEST(SourceArrival, CrLfLineEndsGiveTheSameImage) {
+TEST_P(SourceArrival, CrLfLineEndsGiveTheSameImage) {
   for (const std::string& source : assorted_sources()) {
     EXPECT_TRUE(scan(with_crlf(source)) == scan(source));
   }
 }
 
-TEST(SourceArrival, ExampleFillsTwoBanks) {
+TEST_P(SourceArrival, ExampleFillsTwoBanks) {
   const GpifImage image = scan(example_source());
   EXPECT_EQ(image.IfConfig, 0xCE);
   EXPECT_EQ(image.InitData,
@@ -118,7 +60,7 @@ TEST(SourceArrival, ExampleFillsTwoBanks) {
                                                  false, false, false, false}));
 }
 
-TEST(SourceArrival, NothingRecognisedLeavesTheImageUntouched) {
+TEST_P(SourceArrival, NothingRecognisedLeavesTheImageUntouched) {
   for (std::string_view source :
        {std::string_view(""), std::string_view("int main(void) {}\n"),
         std::string_view("\n\n\n"), std::string_view("0x12\n};\n")}) {
@@ -187,7 +129,7 @@ std::string random_source(std::mt19937& random) {
   return source;
 }
 
-TEST(SourceArrival, MatchesAPlainModelOnRandomSources) {
+TEST_P(SourceArrival, MatchesAPlainModelOnRandomSources) {
   std::mt19937 random(20261208);
   for (int i = 0; i < 3000; ++i) {
     std::string source = random_source(random);
@@ -200,9 +142,9 @@ TEST(SourceArrival, MatchesAPlainModelOnRandomSources) {
     }
     const GpifImage expected = reference::scan(source);
     ASSERT_TRUE(scan(source) == expected) << testing::PrintToString(source);
-    const std::size_t block = 1 + random() % 97;
-    ASSERT_TRUE(scanned_in_blocks(source, block) == expected)
-        << "block size " << block << ": " << testing::PrintToString(source);
+    const std::size_t chunk = 1 + random() % 97;
+    ASSERT_TRUE(scanned_in_chunks(source, chunk, GetParam()) == expected)
+        << "chunk size " << chunk << ": " << testing::PrintToString(source);
   }
 }
 

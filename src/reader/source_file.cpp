@@ -8,21 +8,21 @@ namespace wfpack {
 
 namespace {
 
-// Reading in large blocks keeps the per-byte cost down; the block lives on
+// Reading in large chunks keeps the per-byte cost down; the chunk lives on
 // the stack, so memory does not grow with the input.
-constexpr std::size_t kReadBlockSize = 64 * 1024;
+constexpr std::size_t kChunkSize = 64 * 1024;
 
 }  // namespace
 
 ScanStatus scan_source_file(std::FILE* source, GpifImage& image,
                             SourceWarnings& warnings) {
-  SourceScanner scanner(image, warnings);
-  std::array<char, kReadBlockSize> block;
+  SourceScanner scanner(image, warnings, best_kernel());
+  std::array<char, kChunkSize> chunk;
   for (;;) {
-    const std::size_t count = std::fread(block.data(), 1, block.size(), source);
+    const std::size_t count = std::fread(chunk.data(), 1, chunk.size(), source);
     // After a 0x1A nothing more is read.
-    if (count > 0 && !scanner.feed({block.data(), count})) break;
-    if (count < block.size()) {
+    if (count > 0 && !scanner.feed({chunk.data(), count})) break;
+    if (count < chunk.size()) {
       if (std::ferror(source)) return ScanStatus::ReadFailed;
       break;
     }

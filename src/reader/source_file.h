@@ -4,13 +4,13 @@
 #include <cstdio>
 
 #include "image/gpif_image.h"
-#include "reader/source_warnings.h"
+#include "warnings/source_warnings.h"
 
 namespace wfpack {
 
 enum class ScanStatus : std::uint8_t { Complete, ReadFailed };
 
-// Reads an open GPIF source to its end into the image, in large blocks, in
+// Reads an open GPIF source to its end into the image, in large chunks, in
 // memory that does not grow with the input, and gathers the warnings about
 // it.
 ScanStatus scan_source_file(std::FILE* source, GpifImage& image,

@@ -13,8 +13,8 @@ namespace wfpack {
 namespace {
 
 TEST(SourceFile, IsReadToItsEnd) {
-  // Tables beyond the first read blocks, with a value across the end of the
-  // first block and a "};" right at the start of the third.
+  // Tables beyond the first read chunks, with a value across the end of the
+  // first chunk and a "};" right at the start of the third.
   const std::string init = "const char xdata InitData[7] =\n";
   std::string source = "const char xdata WaveData2[128] =\n0x01\n";
   source += std::string(65536 - 2 - source.size(), ' ') + "0x1234\n";
@@ -35,7 +35,7 @@ TEST(SourceFile, IsReadToItsEnd) {
   EXPECT_TRUE(image == reference::scan(source));
   EXPECT_EQ(image.WaveData[256], 0x01);
   EXPECT_EQ(image.WaveData[257], 0x34);
-  EXPECT_EQ(image.WaveData[258], 0x00);  // the block ended before 0x99
+  EXPECT_EQ(image.WaveData[258], 0x00);  // the body ended before 0x99
   EXPECT_EQ(image.InitData[1], 0x06);
   EXPECT_EQ(image.WaveData[0], 0xAB);
 }

@@ -4,14 +4,11 @@
 
 namespace wfpack {
 
-// A source ends at its first 0x1A byte, as text files from DOS did.
-constexpr char kEndOfInput = 0x1A;
-
-bool SourceScanner::feed(std::string_view block) {
-  if (input_ended_ || block.empty()) return !input_ended_;
-  const char* p = block.data();
-  const char* end = p + block.size();
-  if (const void* stop = std::memchr(p, kEndOfInput, block.size())) {
+bool SourceScanner::feed(std::string_view chunk) {
+  if (input_ended_ || chunk.empty()) return !input_ended_;
+  const char* p = chunk.data();
+  const char* end = p + chunk.size();
+  if (const void* stop = std::memchr(p, kEndOfInput, chunk.size())) {
     end = static_cast<const char*>(stop);
     input_ended_ = true;
   }
@@ -22,8 +19,8 @@ bool SourceScanner::feed(std::string_view block) {
 
 void SourceScanner::finish() {
   switch (mode_) {
-    case Mode::LineStart:
-      if (!in_block_ && !prefix_.empty()) act_on_line(prefix_.text(), true);
+    case Mode::LineBeginning:
+      if (!in_body_ && !prefix_.empty()) act_on_line(prefix_.text(), true);
       break;
     case Mode::IfconfigValue:
       set_ifconfig(value_.low_byte());
@@ -36,32 +33,33 @@ void SourceScanner::finish() {
   }
   mode_ = Mode::SkipLine;
   report_comment_values();
-  if (in_block_) close_block(false);
+  if (in_body_) close_table_body(false);
   warnings_.finish(image_);
 }
 
-// Advances through the block from p in the current mode and returns where
-// it stopped: at the end of the block, or where the mode changed.
+// Advances through the chunk from p in the current mode and returns where
+// it stopped: at the end of the chunk, or where the mode changed.
 const char* SourceScanner::step(const char* p, const char* end) {
   switch (mode_) {
-    case Mode::LineStart:
-      return in_block_ ? block_line_start(p, end) : line_start(p, end);
+    case Mode::LineBeginning:
+      return in_body_ ? read_body_line_beginning(p, end)
+                      : read_line_beginning(p, end);
 
     case Mode::IfconfigValue:
       // The value ends with its line: the line feed is no leading space.
-      if (*p != '\n' && value_.feed(*p)) return p + 1;
+      if (*p != kLineFeed && value_.feed(*p)) return p + 1;
       set_ifconfig(value_.low_byte());
       mode_ = Mode::SkipLine;
       return p;
 
     case Mode::Values:
-      return scan_values(p, end);
+      return read_values_of_body(p, end);
 
-    case Mode::ValueZero:
-      // Only a lower-case x makes a value; any other character may itself
-      // start one, or end the line.
+    case Mode::PrefixFirst:
+      // Only the prefix's second character makes a value; any other
+      // character may itself start one, or end the line.
       mode_ = Mode::Values;
-      if (*p != 'x') return p;
+      if (*p != kValuePrefix[1]) return p;
       value_ = HexReader::after_prefix();
       mode_ = Mode::ValueDigits;
       return p + 1;
@@ -74,7 +72,7 @@ const char* SourceScanner::step(const char* p, const char* end) {
       }
       return p;
 
-    case Mode::ValueMark:
+    case Mode::CommentMark:
       mode_ = Mode::Values;
       if (run_.comments.mark(pending_mark_, *p) == 0) return p;
       run_.marks_from = p + 1;
@@ -82,7 +80,7 @@ const char* SourceScanner::step(const char* p, const char* end) {
 
     case Mode::SkipLine: {
       const auto* line_feed = static_cast<const char*>(
-          std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+          std::memchr(p, kLineFeed, static_cast<std::size_t>(end - p)));
       if (line_feed == nullptr) return end;
       return next_line(line_feed + 1, end);
     }
@@ -95,10 +93,10 @@ const char* SourceScanner::next_line(const char* p, const char* end) {
   report_comment_values();
   run_.comments.end_line();
   ++line_;
-  mode_ = Mode::LineStart;
+  mode_ = Mode::LineBeginning;
   prefix_.clear();
   brace_seen_ = false;
-  return in_block_ && p < end ? block_line_start(p, end) : p;
+  return in_body_ && p < end ? read_body_line_beginning(p, end) : p;
 }
 
 // At the end of a line: values inside its comments.
@@ -108,12 +106,14 @@ void SourceScanner::report_comment_values() {
   run_.comment_values = 0;
 }
 
-// Inside a block, the first two characters of a line tell whether it ends
-// the block. A "}" starts no value, so otherwise the line's values are
-// looked for from the character after it.
-const char* SourceScanner::block_line_start(const char* p, const char* end) {
+// In a table body, the first characters of a line tell whether it ends the
+// body. Its first character, which starts no value, may be the last the
+// chunk holds; otherwise the line's values are looked for from there.
+const char* SourceScanner::read_body_line_beginning(const char* p,
+                                                    const char* end) {
+  static_assert(kTableBodyEnd.size() == 2);
   if (!brace_seen_) {
-    if (*p != kBlockEndStart) {
+    if (*p != kTableBodyEnd[0]) {
       mode_ = Mode::Values;
       return p;
     }
@@ -121,9 +121,8 @@ const char* SourceScanner::block_line_start(const char* p, const char* end) {
     if (++p == end) return p;
   }
   brace_seen_ = false;
-  const char first_two[kBlockEndLength] = {kBlockEndStart, *p};
-  if (ends_block({first_two, kBlockEndLength})) {
-    close_block(true);
+  if (*p == kTableBodyEnd[1]) {
+    close_table_body(true);
     mode_ = Mode::SkipLine;
     return p + 1;
   }
@@ -143,51 +142,49 @@ void SourceScanner::take_value(std::uint8_t byte) {
   *run_.next++ = byte;
 }
 
-// Looks for values on the lines of a block: every "0x" starts one,
-// wherever it stands; everything else (commas, blanks, comments and their
-// words) is passed over. Nearly all of a source's bytes go through here.
-const char* SourceScanner::scan_values(const char* p, const char* end) {
+// Looks for values on the lines of a table body: every value prefix starts
+// one, wherever it stands; everything else (commas, blanks, comments and
+// their words) is passed over. Nearly all of a source's bytes go through
+// the value search; what it stops at is read here.
+const char* SourceScanner::read_values_of_body(const char* p, const char* end) {
   if (run_.table_end == nullptr) {
-    // A block that stores nothing: only the line that ends it matters.
+    // A body that stores nothing: only the line that ends it matters.
     mode_ = Mode::SkipLine;
     return p;
   }
   while (mode_ == Mode::Values) {
-    p = store_plain_values(p, end, run_, kBlockEndStart);
+    p = read_values(kernel_, p, end, run_);
     line_ += run_.line_feeds;
     run_.line_feeds = 0;
-    p = find_value_stop(p, end);
     if (p == end) break;
-    if (*p == '\n') {
+    if (*p == kLineFeed) {
       p = next_line(p + 1, end);
-    } else if (*p == '\0') {
+    } else if (is_line_stop(*p)) {
       mode_ = Mode::SkipLine;  // a NUL hides the rest of its line
-    } else if (Comments::may_mark(*p)) {
+    } else if (may_mark_comment(*p)) {
       if (p < run_.marks_from) {
         ++p;  // the second character of a mark already taken
       } else if (end - p < 2) {
         pending_mark_ = *p++;
-        mode_ = Mode::ValueMark;
+        mode_ = Mode::CommentMark;
       } else if (run_.comments.mark(p[0], p[1]) != 0) {
         p += 2;
         run_.marks_from = p;
       } else {
         ++p;
       }
-    } else if (*p != '0') {
-      ++p;  // another character that may stop the search
     } else if (end - p < 2) {
-      mode_ = Mode::ValueZero;
+      mode_ = Mode::PrefixFirst;
       ++p;
-    } else if (p[1] != 'x') {
+    } else if (!starts_value(p[0], p[1])) {
       ++p;  // the character after the "0" may itself start a value
     } else {
       value_ = HexReader::after_prefix();
-      for (p += 2; p < end && value_.feed(*p);) ++p;
+      for (p += kValuePrefix.size(); p < end && value_.feed(*p);) ++p;
       if (p == end) {
-        mode_ = Mode::ValueDigits;  // the value may go on in the next block
+        mode_ = Mode::ValueDigits;  // the value may go on in the next chunk
       } else {
-        // "0x" without digits stores 0x00, as strtol reads it. The
+        // A prefix without digits stores 0x00, as strtol reads it. The
         // character that ended the value is no digit: the search goes on
         // from it.
         take_value(value_.low_byte());

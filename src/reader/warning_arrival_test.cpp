@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "reader/source_warnings.h"
 #include "support/comment_model.h"
+#include "support/kernels.h"
 #include "support/warning_sources.h"
+#include "warnings/source_warnings.h"
 
 namespace wfpack {
 namespace {
@@ -21,7 +22,7 @@ struct NamedSource {
   std::string text;
 };
 
-std::vector<std::size_t> block_sizes(std::size_t source_size,
+std::vector<std::size_t> chunk_sizes(std::size_t source_size,
                                      std::mt19937& random) {
   std::vector<std::size_t> sizes{1, 2, 3, 7, 64, 65537};
   std::uniform_int_distribution<std::size_t> any(1, source_size + 1);
@@ -38,18 +39,18 @@ std::vector<NamedSource> sources() {
       {"multi-line comments in a table",
        "const char xdata WaveData[128] =\n{\n/* 0x01, 0x02,\n  0x03,\n"
        "0x04 */ 0x05, /* 0x06\n*/ 0x07 /**/ 0x08 /*/ 0x09 */ 0x0a\n};\n"},
-      {"comments cut by block ends",
+      {"comments cut by chunk ends",
        "const char InitData[7] =\n{\n0x01/*0x02*/0x03//0x04\n0x05,/"
        "/0x06\n/\n*0x07*\n/0x08*/0x09/**/0x0a***/0x0b\n}\n"
        "0x0c/*/0x0d/*/0x0e*//0x0f\n};\n"},
       {"values run on past the table",
-       table_block("const char FlowStates7[36] =", 45) +
-           table_block("const char WaveData6[128] =", 300)},
+       whole_table("const char FlowStates7[36] =", 45) +
+           whole_table("const char WaveData6[128] =", 300)},
       {"every kind of warning",
        "  IFCONFIG = 0x12;\nconst char WaveData_x[128] =\n"
        "const unsigned char InitData[7] =\n  IFCONFIG = 0x34;\n"
        "const char FlowStates5[36] =\n{\n// 0x01\n" +
-           table_block("const char WaveData3[128] =", 5) +
+           whole_table("const char WaveData3[128] =", 5) +
            "const char FlowStates[36] =\n{\n0x01\n"},
       {"a declaration longer than a line's prefix",
        long_declaration + " WaveData[128] =\n" + clean_tables()},
@@ -59,31 +60,43 @@ std::vector<NamedSource> sources() {
   };
 }
 
-TEST(WarningArrival, SameWarningsWhateverTheBlockSize) {
+// Every test here runs once with each kernel.
+class WarningArrival : public testing::TestWithParam<Kernel> {};
+class ValuesInComment : public WarningArrival {};
+INSTANTIATE_TEST_SUITE_P(Kernels, WarningArrival, every_kernel(),
+                         kernel_test_name);
+INSTANTIATE_TEST_SUITE_P(Kernels, ValuesInComment, every_kernel(),
+                         kernel_test_name);
+
+TEST_P(WarningArrival, SameWarningsWhateverTheChunkSize) {
+  const Kernel kernel = GetParam();
   std::mt19937 random(20240611);
   for (const NamedSource& source : sources()) {
     SCOPED_TRACE(source.name);
     const ScanWarnings whole =
-        scan_warnings(source.text, source.text.size() + 1);
-    for (const std::size_t block : block_sizes(source.text.size(), random)) {
-      EXPECT_EQ(scan_warnings(source.text, block), whole)
-          << "block size " << block;
+        scan_warnings(source.text, source.text.size() + 1, kernel);
+    for (const std::size_t chunk : chunk_sizes(source.text.size(), random)) {
+      EXPECT_EQ(scan_warnings(source.text, chunk, kernel), whole)
+          << "chunk size " << chunk;
     }
-    EXPECT_EQ(scan_warnings(with_crlf(source.text), 5), whole) << "CR LF";
+    EXPECT_EQ(scan_warnings(with_crlf(source.text), 5, kernel), whole)
+        << "CR LF";
   }
 }
 
-TEST(WarningArrival, UneditedDesignToolSourcesGiveNone) {
+TEST_P(WarningArrival, UneditedDesignToolSourcesGiveNone) {
+  const Kernel kernel = GetParam();
   std::mt19937 random(7);
   for (const NamedSource& source :
        {NamedSource{"example", example_source()},
         NamedSource{"design tool", design_tool_source()}}) {
     SCOPED_TRACE(source.name);
     ASSERT_GT(source.text.size(), 1000u);
-    EXPECT_EQ(printed_warnings(source.text), "");
-    EXPECT_EQ(printed_warnings(with_crlf(source.text)), "");
-    for (const std::size_t block : block_sizes(source.text.size(), random)) {
-      EXPECT_TRUE(scan_warnings(source.text, block).shown.empty()) << block;
+    EXPECT_EQ(printed_warnings(source.text, kernel), "");
+    EXPECT_EQ(printed_warnings(with_crlf(source.text), kernel), "");
+    for (const std::size_t chunk : chunk_sizes(source.text.size(), random)) {
+      EXPECT_TRUE(scan_warnings(source.text, chunk, kernel).shown.empty())
+          << chunk;
     }
   }
 }
@@ -91,10 +104,11 @@ TEST(WarningArrival, UneditedDesignToolSourcesGiveNone) {
 // ------------------------------------------------- values inside comments
 
 std::vector<comment_model::LineCount> scanner_counts(std::string_view source,
-                                                     std::size_t block) {
+                                                     std::size_t chunk,
+                                                     Kernel kernel) {
   GpifImage image;
   SourceWarnings warnings;
-  scan_in_blocks(source, block, image, warnings);
+  scan_in_chunks(source, chunk, kernel, image, warnings);
   EXPECT_EQ(warnings.not_shown(), 0u);
   std::vector<comment_model::LineCount> counts;
   for (const Warning& warning : warnings.shown()) {
@@ -106,7 +120,7 @@ std::vector<comment_model::LineCount> scanner_counts(std::string_view source,
 }
 
 // Fewer than 40 lines, so that no warning is held back by the cap.
-std::string random_block_source(std::mt19937& random) {
+std::string random_body_source(std::mt19937& random) {
   static const char* const kPieces[] = {
       "0x12", "0x1", "0x",   "0x123", "0X12", "0xag", ",",   " ",
       "\t",   "/*",  "*/",   "//",    "/",    "*",    "/*/", "**/",
@@ -125,29 +139,31 @@ std::string random_block_source(std::mt19937& random) {
   return source;
 }
 
-TEST(ValuesInComment, MatchTheModelOnRandomSources) {
+TEST_P(ValuesInComment, MatchTheModelOnRandomSources) {
+  const Kernel kernel = GetParam();
   std::mt19937 random(1234);
-  std::uniform_int_distribution<std::size_t> block(1, 80);
+  std::uniform_int_distribution<std::size_t> chunk(1, 80);
   std::size_t lines_with_comment_values = 0;
   for (int i = 0; i < 2000; ++i) {
-    const std::string source = random_block_source(random);
+    const std::string source = random_body_source(random);
     const std::vector<comment_model::LineCount> expected =
         comment_model::values_in_comments(source);
     lines_with_comment_values += expected.size();
-    ASSERT_EQ(scanner_counts(source, source.size() + 1), expected) << source;
-    const std::size_t size = block(random);
-    ASSERT_EQ(scanner_counts(source, size), expected)
-        << "block size " << size << "\n"
+    ASSERT_EQ(scanner_counts(source, source.size() + 1, kernel), expected)
         << source;
-    ASSERT_EQ(scanner_counts(with_crlf(source), size), expected)
-        << "CR LF, block size " << size << "\n"
+    const std::size_t size = chunk(random);
+    ASSERT_EQ(scanner_counts(source, size, kernel), expected)
+        << "chunk size " << size << "\n"
+        << source;
+    ASSERT_EQ(scanner_counts(with_crlf(source), size, kernel), expected)
+        << "CR LF, chunk size " << size << "\n"
         << source;
   }
   // The sources must exercise what they check.
   EXPECT_GT(lines_with_comment_values, 2000u);
 }
 
-TEST(ValuesInComment, ModelFollowsCommentsAsACompilerDoes) {
+TEST_P(ValuesInComment, ModelFollowsCommentsAsACompilerDoes) {
   // The model itself, on lines whose comments are known.
   const std::string source =
       "const char WaveData[128] =\n"
@@ -160,7 +176,7 @@ TEST(ValuesInComment, ModelFollowsCommentsAsACompilerDoes) {
   EXPECT_EQ(
       comment_model::values_in_comments(source),
       (std::vector<comment_model::LineCount>{{2, 3}, {3, 2}, {4, 1}, {5, 1}}));
-  EXPECT_EQ(scanner_counts(source, source.size() + 1),
+  EXPECT_EQ(scanner_counts(source, source.size() + 1, GetParam()),
             comment_model::values_in_comments(source));
 }
 

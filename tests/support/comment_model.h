@@ -1,5 +1,5 @@
 // A deliberately plain model of which values stand inside C comments, for a
-// source with one table block: the whole input split into lines, comments
+// source with one table body: the whole input split into lines, comments
 // followed character by character as a C compiler does ("/*" to "*/" across
 // lines, "//" to the end of its line, "/*/" opens but does not close), and
 // values found by the reference rule. The scanner's ValuesInComment
@@ -30,16 +30,16 @@ class CommentState {
       const char next = at + 1 < line.size() ? line[at + 1] : '\0';
       if (in_line_) {
         inside[at] = true;
-      } else if (in_block_) {
+      } else if (in_slash_star_) {
         inside[at] = true;
         if (line[at] == '*' && next == '/') {
           inside[at + 1] = true;
-          in_block_ = false;
+          in_slash_star_ = false;
           ++at;
         }
       } else if (line[at] == '/' && (next == '*' || next == '/')) {
         inside[at] = inside[at + 1] = true;
-        (next == '*' ? in_block_ : in_line_) = true;
+        (next == '*' ? in_slash_star_ : in_line_) = true;
         ++at;
       }
     }
@@ -48,7 +48,7 @@ class CommentState {
   }
 
  private:
-  bool in_block_ = false;
+  bool in_slash_star_ = false;
   bool in_line_ = false;
 };
 
@@ -69,13 +69,13 @@ inline std::vector<std::size_t> value_starts(std::string_view line) {
   return starts;
 }
 
-// The lines of the block after the first table header, up to the line that
+// The lines of the body after the first table header, up to the line that
 // begins with "};", with values inside comments.
 inline std::vector<LineCount> values_in_comments(std::string_view input) {
   std::vector<LineCount> counts;
   GpifImage scratch;
-  reference::Block header;
-  bool in_block = false;
+  reference::Body header;
+  bool in_body = false;
   CommentState comments;
   for (std::size_t number = 1; !input.empty(); ++number) {
     const std::size_t line_feed = input.find('\n');
@@ -85,9 +85,9 @@ inline std::vector<LineCount> values_in_comments(std::string_view input) {
     if (line_feed != std::string_view::npos && line.ends_with('\r')) {
       line.remove_suffix(1);
     }
-    if (!in_block) {
+    if (!in_body) {
       reference::try_header(line, scratch, header);
-      in_block = header.open;
+      in_body = header.open;
       continue;
     }
     if (line.starts_with("};")) break;

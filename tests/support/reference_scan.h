@@ -69,15 +69,15 @@ inline bool take_blanks(std::string_view line, std::size_t& at) {
   return at > start;
 }
 
-struct Block {
+struct Body {
   bool open = false;
   std::uint8_t* table = nullptr;
   std::size_t next = 0;
   std::size_t size = 0;
 };
 
-// Opens a block if the line is a table header.
-inline void try_header(std::string_view line, GpifImage& image, Block& block) {
+// Opens a table body if the line is a table header.
+inline void try_header(std::string_view line, GpifImage& image, Body& body) {
   std::size_t at = 0;
   if (!take(line, at, "const") || !take_blanks(line, at) ||
       !take(line, at, "char") || !take_blanks(line, at)) {
@@ -93,9 +93,9 @@ inline void try_header(std::string_view line, GpifImage& image, Block& block) {
   const bool wave = line.substr(at).starts_with("WaveData");
   const bool flow = line.substr(at).starts_with("FlowStates");
   if (!init && !wave && !flow) return;
-  block = Block{true, nullptr, 0, 0};
+  body = Body{true, nullptr, 0, 0};
   if (init) {
-    block = Block{true, image.InitData.data(), 0, image.InitData.size()};
+    body = Body{true, image.InitData.data(), 0, image.InitData.size()};
     return;
   }
   const std::size_t selector_at = at + (wave ? 8 : 10);
@@ -105,18 +105,17 @@ inline void try_header(std::string_view line, GpifImage& image, Block& block) {
     if (selector == '[') bank = 0;
     if (selector >= '0' && selector <= '7') bank = selector - '0';
   }
-  if (bank < 0) return;  // a block that stores nothing
+  if (bank < 0) return;  // a body that stores nothing
   const auto b = static_cast<std::size_t>(bank);
   if (wave) {
     image.BankUsed[b] = true;
-    block = Block{true, image.WaveData.data(), b * 128, image.WaveData.size()};
+    body = Body{true, image.WaveData.data(), b * 128, image.WaveData.size()};
   } else {
-    block =
-        Block{true, image.FlowStates.data(), b * 36, image.FlowStates.size()};
+    body = Body{true, image.FlowStates.data(), b * 36, image.FlowStates.size()};
   }
 }
 
-inline void scan_values(std::string_view line, Block& block) {
+inline void scan_values(std::string_view line, Body& body) {
   std::size_t at = 0;
   while (at < line.size()) {
     if (line[at] == '0' && at + 1 < line.size() && line[at + 1] == 'x') {
@@ -130,10 +129,10 @@ inline void scan_values(std::string_view line, Block& block) {
       }
       const std::uint8_t byte =
           magnitude > 0x7FFFFFFFu ? 0xFF : static_cast<std::uint8_t>(magnitude);
-      if (block.table != nullptr && block.next < block.size) {
-        block.table[block.next] = byte;
+      if (body.table != nullptr && body.next < body.size) {
+        body.table[body.next] = byte;
       }
-      ++block.next;
+      ++body.next;
       if (end > at + 2) at = end;  // without digits the position stays
     }
     ++at;
@@ -143,7 +142,7 @@ inline void scan_values(std::string_view line, Block& block) {
 inline GpifImage scan(std::string_view input) {
   GpifImage image;
   input = input.substr(0, input.find('\x1a'));
-  Block block;
+  Body body;
   while (!input.empty()) {
     const std::size_t line_feed = input.find('\n');
     std::string line(input.substr(0, line_feed));
@@ -157,16 +156,16 @@ inline GpifImage scan(std::string_view input) {
     // A NUL hides the rest of its line.
     const std::string_view visible =
         std::string_view(line).substr(0, line.find('\0'));
-    if (block.open) {
+    if (body.open) {
       if (visible.starts_with("};")) {
-        block = Block{};
+        body = Body{};
       } else {
-        scan_values(visible, block);
+        scan_values(visible, body);
       }
     } else if (visible.starts_with("  IFCONFIG =")) {
       image.IfConfig = strtol_low_byte(visible.substr(12));
     } else {
-      try_header(visible, image, block);
+      try_header(visible, image, body);
     }
   }
   return image;

@@ -1,14 +1,17 @@
 // Sources built for the reader's tests, and the image they give.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "image/gpif_image.h"
-#include "support/block_feed.h"
+#include "support/chunk_feed.h"
 
 namespace wfpack::testing_support {
 
@@ -17,16 +20,32 @@ using Bytes = std::vector<std::uint8_t>;
 inline const std::string kWave0 = "const char xdata WaveData[128] =\n";
 inline const std::string kInit = "const char xdata InitData[7] =\n";
 
-inline GpifImage scanned_in_blocks(std::string_view text,
-                                   std::size_t block_size) {
+inline GpifImage scanned_in_chunks(std::string_view text,
+                                   std::size_t chunk_size, Kernel kernel) {
   GpifImage image;
-  scan_in_blocks(text, block_size, image);
+  SourceWarnings warnings;
+  scan_in_chunks(text, chunk_size, kernel, image, warnings);
   return image;
 }
 
-// The whole source in one block.
-inline GpifImage scanned(std::string_view text) {
-  return scanned_in_blocks(text, text.size() + 1);
+// The whole source in one chunk.
+inline GpifImage scanned(std::string_view text, Kernel kernel) {
+  return scanned_in_chunks(text, text.size() + 1, kernel);
+}
+
+inline std::string with_crlf(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
+inline std::string example_source() {
+  std::ifstream in(std::string(WFPACK_SOURCE_DIR) + "/examples/gpif.c",
+                   std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline std::string values(std::size_t count, std::size_t first = 1,
@@ -46,6 +65,41 @@ inline Bytes counting(std::size_t count, std::size_t first = 1) {
   Bytes out;
   for (std::size_t i = 0; i < count; ++i) {
     out.push_back(static_cast<std::uint8_t>(first + i));
+  }
+  return out;
+}
+
+enum class Table { Init, Wave, Flow };
+
+// Bytes expected in one table from an offset on.
+struct Span {
+  Table table;
+  std::size_t offset;
+  Bytes bytes;
+};
+
+// The image that holds exactly the given bytes and bank flags, zero
+// elsewhere.
+inline GpifImage image_of(const std::vector<Span>& spans,
+                          const std::vector<std::size_t>& used_banks) {
+  GpifImage image;
+  for (const Span& span : spans) {
+    std::uint8_t* table = span.table == Table::Init   ? image.InitData.data()
+                          : span.table == Table::Wave ? image.WaveData.data()
+                                                      : image.FlowStates.data();
+    std::copy(span.bytes.begin(), span.bytes.end(), table + span.offset);
+  }
+  for (const std::size_t bank : used_banks) image.BankUsed[bank] = true;
+  return image;
+}
+
+// The same source with blanks after every line: the values then lie far
+// enough from the end of the chunk to be read a whole window at a time.
+inline std::string with_trailing_blanks(const std::string& source) {
+  std::string out;
+  for (const char c : source) {
+    if (c == '\n') out += std::string(80, ' ');
+    out += c;
   }
   return out;
 }

@@ -5,8 +5,6 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -15,8 +13,9 @@
 
 #include "app/warning_report.h"
 #include "image/gpif_image.h"
-#include "reader/source_warnings.h"
-#include "support/block_feed.h"
+#include "support/chunk_feed.h"
+#include "support/source_text.h"
+#include "warnings/source_warnings.h"
 
 namespace wfpack::testing_support {
 
@@ -50,36 +49,22 @@ inline ScanWarnings warnings_of(const SourceWarnings& warnings) {
 }
 
 inline ScanWarnings scan_warnings(std::string_view source,
-                                  std::size_t block_size) {
+                                  std::size_t chunk_size, Kernel kernel) {
   GpifImage image;
   SourceWarnings warnings;
-  scan_in_blocks(source, block_size, image, warnings);
+  scan_in_chunks(source, chunk_size, kernel, image, warnings);
   return warnings_of(warnings);
 }
 
 // What the program prints for the source, read whole, named "gpif.c".
-inline std::string printed_warnings(std::string_view source) {
+inline std::string printed_warnings(std::string_view source,
+                                    Kernel kernel = best_kernel()) {
   GpifImage image;
   SourceWarnings warnings;
-  scan_in_blocks(source, source.size() + 1, image, warnings);
+  scan_in_chunks(source, source.size() + 1, kernel, image, warnings);
   std::ostringstream out;
   report_warnings(out, "gpif.c", warnings);
   return out.str();
-}
-
-inline std::string with_crlf(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
-
-inline std::string example_source() {
-  std::ifstream in(std::string(WFPACK_SOURCE_DIR) + "/examples/gpif.c",
-                   std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // count values, eight to a line: "0x01,0x02,...".
@@ -95,29 +80,29 @@ inline std::string value_rows(std::size_t count, std::size_t first = 1) {
   return rows;
 }
 
-// Complete blocks without a fault, as the design tool writes them: a header
+// Complete tables without a fault, as the design tool writes them: a header
 // line, "{", the values, "};".
-inline std::string table_block(std::string_view header, std::size_t count) {
+inline std::string whole_table(std::string_view header, std::size_t count) {
   return std::string(header) + "\n{\n" + value_rows(count) + "};\n";
 }
-inline std::string init_block() {
-  return table_block("const char xdata InitData[7] =", kInitDataSize);
+inline std::string init_table() {
+  return whole_table("const char xdata InitData[7] =", kInitDataSize);
 }
-inline std::string wave_block(char selector = '[') {
+inline std::string wave_table(char selector = '[') {
   std::string header = "const char xdata WaveData";
   if (selector != '[') header += selector;
-  return table_block(header + "[128] =", kWaveBankSize);
+  return whole_table(header + "[128] =", kWaveBankSize);
 }
-inline std::string flow_block(char selector = '[') {
+inline std::string flow_table(char selector = '[') {
   std::string header = "const char xdata FlowStates";
   if (selector != '[') header += selector;
-  return table_block(header + "[36] =", kFlowBankSize);
+  return whole_table(header + "[36] =", kFlowBankSize);
 }
 inline const std::string kIfconfigLine = "  IFCONFIG = 0xCE;\n";
 
 // A source that gives no warning, for cases to put their lines in front of.
 inline std::string clean_tables() {
-  return kIfconfigLine + init_block() + wave_block() + flow_block();
+  return kIfconfigLine + init_table() + wave_table() + flow_table();
 }
 
 // A source as the design tool writes it and nobody edits, in its padded

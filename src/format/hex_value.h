@@ -1,0 +1,79 @@
+// Hexadecimal values as the format reads them: the digit of a character, and
+// the number C's strtol makes of a run of characters.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "format/source_format.h"
+
+namespace wfpack {
+
+inline constexpr std::uint8_t kNotHexDigit = 0xFF;
+
+namespace detail {
+
+constexpr std::array<std::uint8_t, 256> make_hex_digit_table() {
+  std::array<std::uint8_t, 256> table{};
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const auto c = static_cast<char>(i);
+    const auto lower = static_cast<char>(c | kLetterCaseBit);
+    table[i] = !is_hex_digit(c) ? kNotHexDigit
+               : c <= '9'
+                   ? static_cast<std::uint8_t>(c - '0')
+                   : static_cast<std::uint8_t>(lower - kFirstHexLetter + 10);
+  }
+  return table;
+}
+
+inline constexpr auto kHexDigitTable = make_hex_digit_table();
+
+}  // namespace detail
+
+// A character's hexadecimal digit value, or kNotHexDigit for any other
+// character. Inline: the scanner looks up every digit of the source.
+inline std::uint8_t hex_digit_value(char c) {
+  return detail::kHexDigitTable[static_cast<unsigned char>(c)];
+}
+
+// Reads a hexadecimal number the way C's strtol does in base 16 with a
+// 32-bit long: leading white space, an optional sign, an optional 0x or 0X,
+// then hexadecimal digits. Out-of-range values saturate at the 32-bit limits
+// whatever the width of the platform's long, so the low byte of a huge value
+// is always 0xFF (or 0x00 for a huge negative one).
+//
+// It is fed one character at a time so that a value can be read across the
+// chunks in which the source arrives.
+class HexReader {
+ public:
+  // Starts right after a "0x" that has already been seen.
+  static HexReader after_prefix();
+
+  // Takes the next character. Returns false when the character is not part
+  // of the value; the value is then complete and the character is left for
+  // the caller.
+  bool feed(char c);
+
+  // The value read so far, as the complete value would be if the input
+  // ended here.
+  std::int32_t value() const;
+
+  // The value's low byte, as it is stored in the image.
+  std::uint8_t low_byte() const {
+    return static_cast<std::uint8_t>(static_cast<std::uint32_t>(value()));
+  }
+
+ private:
+  enum class Stage : std::uint8_t { Space, Sign, Zero, Prefix, Digits };
+
+  void add_digit(std::uint8_t digit);
+
+  Stage stage_ = Stage::Space;
+  bool negative_ = false;
+  bool overflow_ = false;
+  bool any_digit_ = false;
+  std::uint32_t magnitude_ = 0;
+};
+
+}  // namespace wfpack

@@ -1,0 +1,81 @@
+// What a line between table bodies is, decided from its first characters,
+// and the words of a table header, which the warnings read as well.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "format/source_format.h"
+
+namespace wfpack {
+
+enum class LineKind : std::uint8_t {
+  Other,     // nothing the image is read from
+  Ifconfig,  // kIfconfigPrefix, the value on the rest of the line
+  Header,    // a table header: the table and, but for InitData, a selector
+};
+
+struct LineClass {
+  LineKind kind = LineKind::Other;
+  TableKind table = TableKind::InitData;
+  char selector = kNoSelector;
+  std::size_t name_at = 0;  // where a header's table name begins
+};
+
+// The IFCONFIG line or a table header, from the line's visible part, or as
+// much of its beginning as can tell: runs of more than three blanks may be
+// cut to three, and a header is told by its first 128 characters so cut.
+LineClass classify_line(std::string_view line);
+
+// Between table bodies, only a line that begins with one of these
+// characters can be anything but Other, or declare a table that is not
+// read; every other line is passed over unread.
+constexpr bool may_begin_something(char first) {
+  return is_blank(first) || first == '_' || (first >= 'a' && first <= 'z') ||
+         (first >= 'A' && first <= 'Z');
+}
+
+// Reads the words of a declaration from the front of a line.
+class HeaderWords {
+ public:
+  explicit HeaderWords(std::string_view text) : rest_(text) {}
+
+  // Takes literal if the text goes on with it.
+  bool word(std::string_view literal) {
+    if (!rest_.starts_with(literal)) return false;
+    rest_.remove_prefix(literal.size());
+    return true;
+  }
+  // Takes a run of blanks; false if there was none.
+  bool blanks() {
+    std::size_t count = 0;
+    while (count < rest_.size() && is_blank(rest_[count])) ++count;
+    rest_.remove_prefix(count);
+    return count > 0;
+  }
+  // Takes the identifier characters the text goes on with, if any.
+  std::string_view identifier() {
+    std::size_t count = 0;
+    while (count < rest_.size() && is_identifier_char(rest_[count])) ++count;
+    const std::string_view taken = rest_.substr(0, count);
+    rest_.remove_prefix(count);
+    return taken;
+  }
+  // An optional storage class, taken only with the blanks after it.
+  void storage_class() {
+    for (const std::string_view storage : kStorageClasses) {
+      HeaderWords attempt = *this;
+      if (attempt.word(storage) && attempt.blanks()) {
+        *this = attempt;
+        return;
+      }
+    }
+  }
+  std::string_view rest() const { return rest_; }
+
+ private:
+  std::string_view rest_;
+};
+
+}  // namespace wfpack

@@ -1,0 +1,50 @@
+// The first characters of a line between table bodies, gathered as they
+// arrive, however the source is cut into chunks.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace wfpack {
+
+// Runs of blanks and tabs longer than three are cut to their first three
+// characters: a header may have any run of them between its words, while
+// the IFCONFIG line needs exactly two blanks in front, so a bounded buffer
+// is enough to tell every line beginning apart.
+class LinePrefix {
+ public:
+  static constexpr std::size_t kCapacity = 128;
+
+  void clear() {
+    size_ = 0;
+    blank_run_ = 0;
+    complete_ = false;
+    line_ended_ = false;
+  }
+
+  // Takes the line's characters from p until the prefix is full, or the
+  // line's visible part ends at a line stop (not taken), or end. Returns
+  // where it stopped.
+  const char* take(const char* p, const char* end);
+
+  // The line's visible part ended within the prefix.
+  void end_line() {
+    complete_ = true;
+    line_ended_ = true;
+  }
+
+  // Nothing the line holds beyond the prefix can change what it is.
+  bool complete() const { return complete_; }
+  bool empty() const { return size_ == 0 && !complete_; }
+  bool line_ended() const { return line_ended_; }
+  std::string_view text() const { return {text_, size_}; }
+
+ private:
+  char text_[kCapacity];
+  std::size_t size_ = 0;
+  std::size_t blank_run_ = 0;
+  bool complete_ = false;
+  bool line_ended_ = false;
+};
+
+}  // namespace wfpack

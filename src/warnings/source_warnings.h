@@ -1,0 +1,89 @@
+// What a source holds that makes the image differ from the tables the
+// firmware's own compiler builds from it. The reader reads a source exactly
+// by the format's rules; these warnings only tell the user where the two
+// part. They are kept in source order, at most kShown of them, in fixed
+// memory whatever the input.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "format/source_format.h"
+#include "image/gpif_image.h"
+#include "warnings/unread_table.h"
+
+namespace wfpack {
+
+struct Warning {
+  enum class Kind : std::uint8_t {
+    TableNotRead,      // table, name, reason
+    ValuesInComment,   // count: how many
+    TableSize,         // count: how many values the table body read
+    NotClosed,         //
+    IfconfigAgain,     // value replaces previous
+    NoIfconfig,        // the rest concern the whole source
+    NoInitData,        //
+    NoWaveData,        //
+    NoFlowStates,      // bank
+    FlowStatesUnused,  // bank, at the line of its first FlowStates table
+  };
+  // A declared name is read from a line's first characters, so it is
+  // never longer.
+  static constexpr std::size_t kNameCapacity = 128;
+
+  Kind kind = Kind::NoIfconfig;
+  std::size_t line = 0;  // 0 for what concerns the whole source
+  TableKind table = TableKind::InitData;
+  std::size_t bank = 0;
+  std::size_t count = 0;
+  std::uint8_t value = 0;
+  std::uint8_t previous = 0;
+  UnreadReason reason = UnreadReason::NoBank;
+  std::array<char, kNameCapacity> name{};
+  std::size_t name_size = 0;
+};
+
+// The warning's text, after "SOURCE:LINE: warning: ".
+std::string describe(const Warning& warning);
+
+class SourceWarnings {
+ public:
+  static constexpr std::size_t kShown = 50;
+
+  // What the scanner reads, as it reads it; line counts from 1.
+  void table_not_read(std::size_t line, const UnreadTable& unread);
+  void ifconfig(std::size_t line, std::uint8_t value);
+  void table_body_opened(std::size_t line, TableKind table, std::size_t bank);
+  void comment_values(std::size_t line, std::size_t count);
+  void table_body_ended(std::size_t values, bool closed);
+
+  // After the whole source: what it lacks.
+  void finish(const GpifImage& image);
+
+  std::span<const Warning> shown() const { return {list_.data(), shown_}; }
+  std::size_t not_shown() const { return total_ - shown_; }
+
+ private:
+  void add(const Warning& warning);
+
+  std::array<Warning, kShown> list_{};
+  std::size_t shown_ = 0;
+  std::size_t total_ = 0;
+
+  bool ifconfig_seen_ = false;
+  std::uint8_t ifconfig_ = 0;
+  bool init_data_seen_ = false;
+  std::array<bool, kBankCount> flow_seen_{};
+  std::array<std::size_t, kBankCount> first_flow_line_{};
+  // The table body being read.
+  bool in_body_ = false;
+  std::size_t body_line_ = 0;
+  TableKind body_table_ = TableKind::InitData;
+  std::size_t body_bank_ = 0;
+};
+
+}  // namespace wfpack
