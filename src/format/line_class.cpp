@@ -2,6 +2,33 @@
 
 namespace wfpack {
 
+namespace {
+
+std::size_t skip_blanks(std::string_view text, std::size_t at) {
+  while (at < text.size() && (is_blank(text[at]) || text[at] == '\r')) ++at;
+  return at;
+}
+
+}  // namespace
+
+bool sets_plain_number(std::string_view rest) {
+  std::size_t at = skip_blanks(rest, 0);
+  // The compiler reads "0X" as "0x", and so does the IFCONFIG value.
+  if (rest.size() < at + 2 || rest[at] != kValuePrefix[0] ||
+      (rest[at + 1] | kLetterCaseBit) != kValuePrefix[1]) {
+    return false;
+  }
+  const std::size_t digits = at += 2;
+  while (at < rest.size() && is_hex_digit(rest[at])) ++at;
+  if (at == digits) return false;
+  at = skip_blanks(rest, at);
+  if (at == rest.size() || rest[at] != kStatementEnd) return false;
+  at = skip_blanks(rest, at + 1);
+  return at == rest.size() ||
+         (rest.size() - at >= 2 && rest[at] == kCommentSlash &&
+          may_mark_comment(rest[at + 1]));
+}
+
 LineClass classify_line(std::string_view line) {
   if (line.starts_with(kIfconfigPrefix)) return {LineKind::Ifconfig};
   HeaderWords words(line);

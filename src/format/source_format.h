@@ -43,6 +43,7 @@ constexpr bool is_identifier_char(char c) {
 // value is read from the rest of the line.
 inline constexpr std::string_view kIfconfigPrefix = "  IFCONFIG =";
 inline constexpr std::string_view kIfconfigName = "IFCONFIG";
+inline constexpr char kStatementEnd = ';';
 static_assert(kIfconfigPrefix.substr(2, kIfconfigName.size()) == kIfconfigName);
 
 // A table header: "const", blanks, "char", blanks, a storage class with

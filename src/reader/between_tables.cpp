@@ -50,15 +50,16 @@ void SourceScanner::act_on_line(std::string_view line, bool line_ended) {
   const LineClass line_class = classify_line(line);
   mode_ = Mode::SkipLine;
   if (line_class.kind == LineKind::Ifconfig) {
+    const std::string_view rest = line.substr(kIfconfigPrefix.size());
     value_ = HexReader{};
-    for (const char c : line.substr(kIfconfigPrefix.size())) {
+    for (const char c : rest) {
       if (!value_.feed(c)) {
-        set_ifconfig(value_.low_byte());
+        set_ifconfig(value_.low_byte(), rest);
         return;
       }
     }
     if (line_ended) {
-      set_ifconfig(value_.low_byte());
+      set_ifconfig(value_.low_byte(), rest);
     } else {
       mode_ = Mode::IfconfigValue;
     }
@@ -75,9 +76,9 @@ void SourceScanner::act_on_line(std::string_view line, bool line_ended) {
   }
 }
 
-void SourceScanner::set_ifconfig(std::uint8_t value) {
+void SourceScanner::set_ifconfig(std::uint8_t value, std::string_view rest) {
   image_.IfConfig = value;
-  warnings_.ifconfig(line_, value);
+  warnings_.ifconfig(line_, value, rest);
 }
 
 void SourceScanner::open_table_body(const LineClass& header) {

@@ -23,7 +23,7 @@ void SourceScanner::finish() {
       if (!in_body_ && !prefix_.empty()) act_on_line(prefix_.text(), true);
       break;
     case Mode::IfconfigValue:
-      set_ifconfig(value_.low_byte());
+      set_ifconfig(value_.low_byte(), ifconfig_rest());
       break;
     case Mode::ValueDigits:
       take_value(value_.low_byte());
@@ -48,7 +48,7 @@ const char* SourceScanner::step(const char* p, const char* end) {
     case Mode::IfconfigValue:
       // The value ends with its line: the line feed is no leading space.
       if (*p != kLineFeed && value_.feed(*p)) return p + 1;
-      set_ifconfig(value_.low_byte());
+      set_ifconfig(value_.low_byte(), ifconfig_rest());
       mode_ = Mode::SkipLine;
       return p;
 

@@ -52,7 +52,12 @@ class SourceScanner {
   const char* next_line(const char* p, const char* end);
   void act_on_line(std::string_view line, bool line_ended);
   void report_comment_values();
-  void set_ifconfig(std::uint8_t value);
+  void set_ifconfig(std::uint8_t value, std::string_view rest);
+  // What the line prefix holds after kIfconfigPrefix, while the value goes
+  // on past it.
+  std::string_view ifconfig_rest() const {
+    return prefix_.text().substr(kIfconfigPrefix.size());
+  }
   void open_table_body(const LineClass& header);
   void close_table_body(bool closed);
   void take_value(std::uint8_t byte);

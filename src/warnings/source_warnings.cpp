@@ -1,6 +1,9 @@
 #include "warnings/source_warnings.h"
 
 #include <algorithm>
+#include <string>
+
+#include "format/line_class.h"
 
 namespace wfpack {
 
@@ -11,6 +14,34 @@ constexpr std::size_t kAfterEveryLine = static_cast<std::size_t>(-1);
 
 std::size_t sort_line(const Warning& warning) {
   return warning.line == 0 ? kAfterEveryLine : warning.line;
+}
+
+// What an IFCONFIG line sets, as a warning shows it: every run of blanks one
+// blank, ends trimmed, and cut after kShownSetting characters. The line may
+// have reached the scanner whole or with its blank runs cut to three, so
+// only what both give is shown.
+constexpr std::size_t kShownSetting = 48;
+constexpr std::string_view kCut = "...";
+
+void set_shown_setting(Warning& warning, std::string_view rest) {
+  std::string shown;
+  bool blank = false;
+  for (const char c : rest) {
+    if (is_blank(c) || c == '\r') {
+      blank = !shown.empty();
+      continue;
+    }
+    if (blank) shown += ' ';
+    blank = false;
+    shown += c;
+  }
+  if (shown.size() > kShownSetting) {
+    shown.resize(kShownSetting);
+    if (shown.back() == ' ') shown.pop_back();
+    shown += kCut;
+  }
+  warning.text_size = shown.size();
+  std::copy(shown.begin(), shown.end(), warning.text.begin());
 }
 
 }  // namespace
@@ -41,22 +72,32 @@ void SourceWarnings::table_not_read(std::size_t line,
   warning.line = line;
   warning.table = unread.table;
   warning.reason = unread.reason;
-  warning.name_size = std::min(unread.name.size(), warning.name.size());
-  std::copy_n(unread.name.begin(), warning.name_size, warning.name.begin());
+  warning.text_size = std::min(unread.name.size(), warning.text.size());
+  std::copy_n(unread.name.begin(), warning.text_size, warning.text.begin());
   add(warning);
 }
 
-void SourceWarnings::ifconfig(std::size_t line, std::uint8_t value) {
+void SourceWarnings::ifconfig(std::size_t line, std::uint8_t value,
+                              std::string_view rest) {
+  Warning warning;
+  warning.line = line;
+  warning.value = value;
+  warning.plain = sets_plain_number(rest);
+  if (!warning.plain) {
+    warning.kind = Warning::Kind::IfconfigNotPlain;
+    set_shown_setting(warning, rest);
+    add(warning);
+  }
   if (ifconfig_seen_) {
-    Warning warning;
     warning.kind = Warning::Kind::IfconfigAgain;
-    warning.line = line;
-    warning.value = value;
     warning.previous = ifconfig_;
+    warning.previous_line = ifconfig_plain_ ? 0 : ifconfig_line_;
     add(warning);
   }
   ifconfig_seen_ = true;
   ifconfig_ = value;
+  ifconfig_line_ = line;
+  ifconfig_plain_ = warning.plain;
 }
 
 void SourceWarnings::table_body_opened(std::size_t line, TableKind table,

@@ -20,11 +20,12 @@ namespace wfpack {
 
 struct Warning {
   enum class Kind : std::uint8_t {
-    TableNotRead,      // table, name, reason
+    TableNotRead,      // table, text: the declared name, reason
     ValuesInComment,   // count: how many
     TableSize,         // count: how many values the table body read
     NotClosed,         //
-    IfconfigAgain,     // value replaces previous
+    IfconfigNotPlain,  // value, text: what the line sets
+    IfconfigAgain,     // value replaces previous, each plain or not
     NoIfconfig,        // the rest concern the whole source
     NoInitData,        //
     NoWaveData,        //
@@ -32,8 +33,8 @@ struct Warning {
     FlowStatesUnused,  // bank, at the line of its first FlowStates table
   };
   // A declared name is read from a line's first characters, so it is
-  // never longer.
-  static constexpr std::size_t kNameCapacity = 128;
+  // never longer; what an IFCONFIG line sets is cut shorter.
+  static constexpr std::size_t kTextCapacity = 128;
 
   Kind kind = Kind::NoIfconfig;
   std::size_t line = 0;  // 0 for what concerns the whole source
@@ -42,9 +43,13 @@ struct Warning {
   std::size_t count = 0;
   std::uint8_t value = 0;
   std::uint8_t previous = 0;
+  bool plain = true;              // the value is a plain number
+  std::size_t previous_line = 0;  // where a previous value that is none was
   UnreadReason reason = UnreadReason::NoBank;
-  std::array<char, kNameCapacity> name{};
-  std::size_t name_size = 0;
+  std::array<char, kTextCapacity> text{};
+  std::size_t text_size = 0;
+
+  std::string_view text_view() const { return {text.data(), text_size}; }
 };
 
 // The warning's text, after "SOURCE:LINE: warning: ".
@@ -56,7 +61,9 @@ class SourceWarnings {
 
   // What the scanner reads, as it reads it; line counts from 1.
   void table_not_read(std::size_t line, const UnreadTable& unread);
-  void ifconfig(std::size_t line, std::uint8_t value);
+  // rest is what follows kIfconfigPrefix on the line, as far as it was
+  // read.
+  void ifconfig(std::size_t line, std::uint8_t value, std::string_view rest);
   void table_body_opened(std::size_t line, TableKind table, std::size_t bank);
   void comment_values(std::size_t line, std::size_t count);
   void table_body_ended(std::size_t values, bool closed);
@@ -76,6 +83,8 @@ class SourceWarnings {
 
   bool ifconfig_seen_ = false;
   std::uint8_t ifconfig_ = 0;
+  std::size_t ifconfig_line_ = 0;
+  bool ifconfig_plain_ = true;
   bool init_data_seen_ = false;
   std::array<bool, kBankCount> flow_seen_{};
   std::array<std::size_t, kBankCount> first_flow_line_{};

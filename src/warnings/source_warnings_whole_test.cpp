@@ -46,6 +46,13 @@ INSTANTIATE_TEST_SUITE_P(
     case_name);
 
 const std::string kTables = init_table() + wave_table() + flow_table();
+std::string warning(std::size_t line, const std::string& text) {
+  return "gpif.c:" + std::to_string(line) + ": warning: IFCONFIG is " + text +
+         "\n";
+}
+const std::string kReadAs = "', not a 0x number: it is read as 0x";
+const std::string kLineValue =
+    "this line's value replaces the value set at line ";
 
 INSTANTIATE_TEST_SUITE_P(
     IfconfigAgain, PrintedSourceWarnings,
@@ -63,7 +70,33 @@ INSTANTIATE_TEST_SUITE_P(
              "\tIFCONFIG = 0xCB;\nIFCONFIG = 0xCB;\n  IFCONFIG=0xCB;\n"
              "  // IFCONFIG = 0xCB;\n" +
                  kTables,
-             ""}),
+             ""},
+        // Only one plain 0x number reads as the compiler reads it.
+        Case{
+            "ExpressionDecimalAndLongExpression",
+            "  IFCONFIG = (IFCONFIG & 0xF8) | 0x06;\n  IFCONFIG = 238;\n"
+            "  IFCONFIG = bmIFCLKSRC\t   | bmIFGPIF | bm3048MHZ | bmIFCLKOE "
+            "| bmASYNC;\n" +
+                kTables,
+            warning(1, "set from '(IFCONFIG & 0xF8) | 0x06;" + kReadAs + "00") +
+                warning(2, "set from '238;" + kReadAs + "38") +
+                warning(2, "set again: " + kLineValue + "1") +
+                warning(3,
+                        "set from 'bmIFCLKSRC | bmIFGPIF | bm3048MHZ | "
+                        "bmIFCLKOE |..." +
+                            kReadAs + "0b") +
+                warning(3, "set again: " + kLineValue + "2")},
+        Case{"NumbersAndMacrosAcrossLines",
+             "  IFCONFIG = 0xce; // internal clock\n  IFCONFIG = 0XCE ;\t/* 48 "
+             "MHz */\n  IFCONFIG = bmIFCLKSRC // internal IFCLK\n"
+             "           | bmIFGPIF;\n  IFCONFIG = 0xC6;\n" +
+                 kTables,
+             warning(2, "set again: 0xce replaces 0xce") +
+                 warning(3, "set from 'bmIFCLKSRC // internal IFCLK" + kReadAs +
+                                "0b") +
+                 warning(3, "set again: this line's value replaces 0xce") +
+                 warning(5,
+                         "set again: 0xc6 replaces the value set at line 3")}),
     case_name);
 
 const std::string kNoBank =

@@ -61,7 +61,7 @@ std::string reason_text(const Warning& warning) {
 std::string table_not_read(const Warning& warning) {
   std::string text =
       "table " +
-      quoted(std::string_view(warning.name.data(), warning.name_size)) +
+      quoted(warning.text_view()) +
       " is not read: " + reason_text(warning);
   if (text.size() > kTableNotReadLimit) text.resize(kTableNotReadLimit);
   return text;
@@ -83,9 +83,19 @@ std::string describe(const Warning& warning) {
              " values, not " + std::to_string(table_size(warning.table));
     case Warning::Kind::NotClosed:
       return table_of(warning) + " is not closed by " + quoted(kTableBodyEnd);
+    case Warning::Kind::IfconfigNotPlain:
+      return ifconfig + " is set from " + quoted(warning.text_view()) +
+             ", not a " + std::string(kValuePrefix) + " number: it is read as " +
+             hex(warning.value);
     case Warning::Kind::IfconfigAgain:
-      return ifconfig + " is set again: " + hex(warning.value) + " replaces " +
-             hex(warning.previous);
+      // A value read from what is no plain number is nowhere in the source.
+      return ifconfig + " is set again: " +
+             (warning.plain ? hex(warning.value) : "this line's value") +
+             " replaces " +
+             (warning.previous_line == 0
+                  ? hex(warning.previous)
+                  : "the value set at line " +
+                        std::to_string(warning.previous_line));
     case Warning::Kind::NoIfconfig:
       return "no " + ifconfig + " line; " + ifconfig + " is " + hex(0);
     case Warning::Kind::NoInitData:
