@@ -19,6 +19,10 @@ KIND is one of:
   oneline   a WaveData header, then one line of SIZE_BYTES bytes (not
             counting its line end) of repeated "0x12,0x34 /* words */ ",
             then "};".
+  design    one source as the design tool writes it, for timing a run from
+            start to end: the padded layout's IFCONFIG and InitData, as many
+            of its banks as fit, then the firmware's GpifInit code, padded
+            with comment lines to SIZE_BYTES.
 
 The output is built from one repeated chunk of a few MiB, so writing is
 bounded by the disk, not by Python. If OUTPUT already has exactly the size
@@ -236,6 +240,22 @@ def plan_oneline(size):
     ]
 
 
+def plan_design(size):
+    """One design-tool source of exactly size bytes."""
+    banks = padded_cycle().split("const char xdata WaveData")
+    code = "".join(CODE_LINES)
+    text = padded_prologue()
+    for bank in banks[1:]:
+        bank = "const char xdata WaveData" + bank
+        if len(text) + len(bank) + len(code) > size:
+            break
+        text += bank
+    text += code
+    if len(text) > size:
+        raise SystemExit("size %d is smaller than one design source" % size)
+    return [(text.encode() + padding(size - len(text)).encode(), 1)]
+
+
 def main(argv):
     if len(argv) != 4:
         sys.stderr.write(__doc__)
@@ -252,8 +272,11 @@ def main(argv):
         pieces = plan_filled(comments_prologue(), comments_cycle(), size)
     elif kind == "oneline":
         pieces = plan_oneline(size)
+    elif kind == "design":
+        pieces = plan_design(size)
     else:
-        raise SystemExit("unknown kind %r (padded, packed, comments or oneline)" % kind)
+        raise SystemExit(
+            "unknown kind %r (padded, packed, comments, oneline or design)" % kind)
 
     expected = sum(len(data) * count for data, count in pieces)
     try:

@@ -1,11 +1,12 @@
-# wfpack_add_image(<name> SOURCE <gpif.c> [OUTPUT_DIRECTORY <dir>])
+# wfpack_add_image(<name> SOURCE <gpif.c> [OUTPUT_DIRECTORY <dir>]
+#                  [WARNINGS_AS_ERRORS])
 #
 # Packs the GPIF design tool's source into a C array file and a binary image
-# at build time. wfpack writes its outputs beside the source it is given, so
-# the source is first copied into <dir> (default:
+# at build time, written into <dir> (default:
 # ${CMAKE_CURRENT_BINARY_DIR}/<name>; a relative <dir> is taken from
-# ${CMAKE_CURRENT_BINARY_DIR}) and converted there: nothing is written into
-# the source tree. A relative SOURCE is taken from ${CMAKE_CURRENT_SOURCE_DIR}.
+# ${CMAKE_CURRENT_BINARY_DIR}): nothing is written into the source tree. A
+# relative SOURCE is taken from ${CMAKE_CURRENT_SOURCE_DIR}. With
+# WARNINGS_AS_ERRORS a warning about the source fails the build.
 #
 # Sets, in the caller's scope:
 #   <name>_C_ARRAY  full path of the C array file, <base>_dat.c
@@ -23,7 +24,8 @@
 # find_package(wfpack), or the one built alongside after add_subdirectory()
 # or FetchContent.
 function(wfpack_add_image name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "SOURCE;OUTPUT_DIRECTORY" "")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "WARNINGS_AS_ERRORS"
+    "SOURCE;OUTPUT_DIRECTORY" "")
   if(arg_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR
       "wfpack_add_image(${name}): unknown arguments: ${arg_UNPARSED_ARGUMENTS}")
@@ -48,10 +50,13 @@ function(wfpack_add_image name)
   get_filename_component(file_name "${source}" NAME)
   get_filename_component(source_dir "${source}" DIRECTORY)
   if(output_dir STREQUAL source_dir)
-    # The copy would replace the source, and the outputs would land beside
-    # it, in the source tree.
+    # The outputs would land in the source tree.
     message(FATAL_ERROR "wfpack_add_image(${name}): OUTPUT_DIRECTORY "
       "${output_dir} is the source's own directory")
+  endif()
+  set(options -q)
+  if(arg_WARNINGS_AS_ERRORS)
+    list(APPEND options -Werror)
   endif()
 
   # wfpack names its outputs after the file name up to its first period.
@@ -59,13 +64,12 @@ function(wfpack_add_image name)
   set(c_array "${output_dir}/${base}_dat.c")
   set(binary "${output_dir}/${base}_dat.bin")
 
+  # wfpack creates no folder: the output folder is made first.
   add_custom_command(
     OUTPUT "${c_array}" "${binary}"
-    BYPRODUCTS "${output_dir}/${file_name}"
     COMMAND "${CMAKE_COMMAND}" -E make_directory "${output_dir}"
-    COMMAND "${CMAKE_COMMAND}" -E copy "${source}" "${output_dir}/${file_name}"
-    COMMAND "${CMAKE_COMMAND}" -E chdir "${output_dir}"
-      "$<TARGET_FILE:wfpack::wfpack>" "${file_name}"
+    COMMAND "$<TARGET_FILE:wfpack::wfpack>" ${options} -o "${output_dir}" --
+      "${source}"
     DEPENDS "${source}" wfpack::wfpack
     COMMENT "wfpack: packing ${name} from ${file_name}"
     VERBATIM)

@@ -1,5 +1,5 @@
 #include <cstddef>
-#include <iostream>
+#include <cstdio>
 #include <span>
 #include <string>
 #include <vector>
@@ -17,12 +17,12 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<const char*> args;
   for (const std::string& argument : arguments)
     args.push_back(argument.c_str());
-  return wfpack::run(args, std::cout, std::cerr);
+  return wfpack::run(args, wfpack::TextOut(stdout), wfpack::TextOut(stderr));
 }
 #else
 int main(int argc, char** argv) {
   return wfpack::run(
       std::span<const char* const>(argv, static_cast<std::size_t>(argc)),
-      std::cout, std::cerr);
+      wfpack::TextOut(stdout), wfpack::TextOut(stderr));
 }
 #endif

@@ -34,4 +34,15 @@ std::string base_name(std::string_view source_name, PathRules rules) {
   return std::string(source_name.substr(0, period));
 }
 
+std::string base_name_in(std::string_view directory,
+                         std::string_view source_name, PathRules rules) {
+  std::string base(directory);
+  // A directory that ends with a separator, or a bare drive, takes a name
+  // as it is.
+  if (file_name_start(directory, rules) != directory.size()) {
+    base += rules == PathRules::Posix ? '/' : '\\';
+  }
+  return base + base_name(file_name_of(source_name, rules), rules);
+}
+
 }  // namespace wfpack

@@ -30,6 +30,13 @@ inline constexpr PathRules kNativePathRules = PathRules::Posix;
 std::string base_name(std::string_view source_name,
                       PathRules rules = kNativePathRules);
 
+// The name both output files are built from when they go into directory:
+// the directory, a separator unless it ends with one, and the source's file
+// name cut at its first period. "build" and "src/gpif.c" give "build/gpif".
+std::string base_name_in(std::string_view directory,
+                         std::string_view source_name,
+                         PathRules rules = kNativePathRules);
+
 // The file name of a path: what follows its directory part, or the whole
 // path when it has none.
 std::string_view file_name_of(std::string_view path,

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "support/console_texts.h"
 #include "support/failing_files.h"
 #include "support/run_capture.h"
@@ -58,6 +59,7 @@ TEST_F(Run, WrongArgumentCountPrintsUsageAndSucceeds) {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.console, kBanner + kUsage);
   }
+  EXPECT_EQ(run_with({"-q", "-h"}).console, kUsage + std::string(kOptionsHelp));
   EXPECT_TRUE(files().empty());
 }
 

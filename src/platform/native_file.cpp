@@ -8,7 +8,6 @@
 #include <windows.h>
 #endif
 
-#include <iostream>
 
 namespace wfpack::platform {
 
@@ -56,7 +55,6 @@ Utf8Console::Utf8Console() : previous_code_page_(GetConsoleOutputCP()) {
 
 Utf8Console::~Utf8Console() {
   // Whatever is still buffered must reach the console under UTF-8.
-  std::cout.flush();
   std::fflush(stdout);
   if (previous_code_page_ != 0) SetConsoleOutputCP(previous_code_page_);
 }

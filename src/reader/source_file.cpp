@@ -17,6 +17,8 @@ constexpr std::size_t kChunkSize = 64 * 1024;
 ScanStatus scan_source_file(std::FILE* source, GpifImage& image,
                             SourceWarnings& warnings) {
   SourceScanner scanner(image, warnings, best_kernel());
+  // Chunks are read straight into the buffer here: the stream needs none.
+  std::setvbuf(source, nullptr, _IONBF, 0);
   std::array<char, kChunkSize> chunk;
   for (;;) {
     const std::size_t count = std::fread(chunk.data(), 1, chunk.size(), source);

@@ -13,7 +13,12 @@ namespace {
 constexpr std::size_t kTableNotReadLimit = 160;
 
 std::string quoted(std::string_view text) {
-  return "'" + std::string(text) + "'";
+  std::string out;
+  out.reserve(text.size() + 2);
+  out += '\'';
+  out += text;
+  out += '\'';
+  return out;
 }
 
 std::string hex(std::uint8_t value) {
@@ -59,10 +64,8 @@ std::string reason_text(const Warning& warning) {
 }
 
 std::string table_not_read(const Warning& warning) {
-  std::string text =
-      "table " +
-      quoted(warning.text_view()) +
-      " is not read: " + reason_text(warning);
+  std::string text = "table " + quoted(warning.text_view()) +
+                     " is not read: " + reason_text(warning);
   if (text.size() > kTableNotReadLimit) text.resize(kTableNotReadLimit);
   return text;
 }
@@ -85,8 +88,8 @@ std::string describe(const Warning& warning) {
       return table_of(warning) + " is not closed by " + quoted(kTableBodyEnd);
     case Warning::Kind::IfconfigNotPlain:
       return ifconfig + " is set from " + quoted(warning.text_view()) +
-             ", not a " + std::string(kValuePrefix) + " number: it is read as " +
-             hex(warning.value);
+             ", not a " + std::string(kValuePrefix) +
+             " number: it is read as " + hex(warning.value);
     case Warning::Kind::IfconfigAgain:
       // A value read from what is no plain number is nowhere in the source.
       return ifconfig + " is set again: " +

@@ -15,13 +15,12 @@ bool is_identifier_char(char c) {
          (c >= '0' && c <= '9') || c == '_';
 }
 
-// One image byte as "0x%2.2x,".
+// One image byte as "0x%2.2x,", appended at once: a run spends more time
+// here than on reading its source.
 void append_byte(std::string& out, std::uint8_t byte) {
   constexpr std::string_view kDigits = "0123456789abcdef";
-  out += "0x";
-  out += kDigits[byte >> 4];
-  out += kDigits[byte & 0x0F];
-  out += ',';
+  const char text[] = {'0', 'x', kDigits[byte >> 4], kDigits[byte & 0x0F], ','};
+  out.append(text, sizeof text);
 }
 
 // Formats are written with "\n"; each becomes CR LF in the file.

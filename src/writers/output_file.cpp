@@ -8,12 +8,9 @@
 
 namespace wfpack {
 
-namespace {
-
-// Removes what a failed write left behind. Only a regular file is removed;
-// where the name is a link, the incomplete file it leads to goes, and a
-// device such as /dev/full stays untouched.
-void remove_incomplete(const std::string& path) {
+// A device such as /dev/full, which a failed write may have been to, stays
+// untouched.
+void remove_output_file(const std::string& path) {
   std::error_code error;
   const auto target =
       std::filesystem::canonical(platform::native_path(path), error);
@@ -21,18 +18,19 @@ void remove_incomplete(const std::string& path) {
   std::filesystem::remove(target, error);
 }
 
-}  // namespace
-
 OutputStatus write_output_file(const std::string& path,
                                std::span<const char> data) {
   std::FILE* file = platform::open_file(path, "wb");
   if (file == nullptr) return OutputStatus::OpenFailed;
+  // The data is whole already: one write, with no buffer in between.
+  std::setvbuf(file, nullptr, _IONBF, 0);
   bool complete = std::fwrite(data.data(), 1, data.size(), file) == data.size();
   complete = std::fflush(file) == 0 && complete;
   complete = std::ferror(file) == 0 && complete;
   complete = std::fclose(file) == 0 && complete;
   if (complete) return OutputStatus::Written;
-  remove_incomplete(path);
+  // What a failed write left behind goes.
+  remove_output_file(path);
   return OutputStatus::WriteFailed;
 }
 

@@ -15,4 +15,8 @@ enum class OutputStatus : std::uint8_t { Written, OpenFailed, WriteFailed };
 OutputStatus write_output_file(const std::string& path,
                                std::span<const char> data);
 
+// Removes the output file at path, if it is a regular file; where path is
+// a link, the file it leads to goes, and a device stays untouched.
+void remove_output_file(const std::string& path);
+
 }  // namespace wfpack

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <initializer_list>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,10 +19,10 @@ struct RunResult {
 inline RunResult run_with(std::initializer_list<const char*> arguments) {
   std::vector<const char*> args{"wfpack"};
   args.insert(args.end(), arguments);
-  std::ostringstream console;
-  std::ostringstream diagnostics;
-  const int status = run(args, console, diagnostics);
-  return {status, console.str(), diagnostics.str()};
+  RunResult result{0, "", ""};
+  result.status =
+      run(args, TextOut(result.console), TextOut(result.diagnostics));
+  return result;
 }
 
 }  // namespace wfpack::testing_support

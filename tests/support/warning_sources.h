@@ -62,9 +62,9 @@ inline std::string printed_warnings(std::string_view source,
   GpifImage image;
   SourceWarnings warnings;
   scan_in_chunks(source, source.size() + 1, kernel, image, warnings);
-  std::ostringstream out;
-  report_warnings(out, "gpif.c", warnings);
-  return out.str();
+  std::string out;
+  report_warnings(TextOut(out), "gpif.c", warnings);
+  return out;
 }
 
 // count values, eight to a line: "0x01,0x02,...".

@@ -1,0 +1,71 @@
+#include "app/command_line.h"
+
+#include <utility>
+
+namespace wfpack {
+
+const std::string_view kOptionsHelp =
+    "  -o DIR, --output-dir DIR  write both files into DIR (it must exist)\n"
+    "  -q, --quiet               print no banner\n"
+    "  -Werror                   make warnings errors: no files, exit 1\n"
+    "  -h, --help                print this help and exit\n"
+    "  --version                 print the version and exit\n"
+    "  --                        end the options: a source name follows\n";
+
+namespace {
+
+constexpr std::string_view kOutputDir = "--output-dir";
+
+CommandLine failure(std::string error) {
+  CommandLine line;
+  line.error = std::move(error);
+  return line;
+}
+
+// A plain argument is a name: "-" alone is one too.
+bool is_option(std::string_view argument) {
+  return argument.size() > 1 && argument.front() == '-';
+}
+
+}  // namespace
+
+CommandLine parse_command_line(std::span<const char* const> args) {
+  CommandLine line;
+  bool options = true;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string_view argument = args[i];
+    if (!options || !is_option(argument)) {
+      line.names.push_back(argument);
+      options = false;  // options come before the source name
+    } else if (argument == "--") {
+      options = false;
+    } else if (argument == "-h" || argument == "--help") {
+      line.help = true;
+    } else if (argument == "--version") {
+      line.version = true;
+    } else if (argument == "-q" || argument == "--quiet") {
+      line.quiet = true;
+    } else if (argument == "-Werror") {
+      line.warnings_as_errors = true;
+    } else if (argument == "-o" || argument == kOutputDir ||
+               argument.starts_with(std::string(kOutputDir) + "=")) {
+      const std::size_t equals = argument.find('=');
+      if (equals != std::string_view::npos) {
+        line.output_dir = argument.substr(equals + 1);
+      } else if (i + 1 < args.size()) {
+        line.output_dir = args[++i];
+      } else {
+        line.output_dir = {};
+      }
+      if (line.output_dir.empty()) {
+        const std::string_view name = argument.substr(0, equals);
+        return failure("option '" + std::string(name) + "' needs a directory");
+      }
+    } else {
+      return failure("unknown option '" + std::string(argument) + "'");
+    }
+  }
+  return line;
+}
+
+}  // namespace wfpack

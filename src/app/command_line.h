@@ -1,0 +1,29 @@
+// The command line: options first, then the source name.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wfpack {
+
+struct CommandLine {
+  bool help = false;
+  bool version = false;
+  bool quiet = false;               // no banner
+  bool warnings_as_errors = false;  // a warning fails the run
+  std::string_view output_dir;      // empty: beside the source
+  // The arguments from the first that is no option, or from "--" on.
+  std::vector<std::string_view> names;
+  // What is wrong with an option, if anything is; nothing else is set then.
+  std::string error;
+};
+
+// args is the argument vector, program name first.
+CommandLine parse_command_line(std::span<const char* const> args);
+
+// The lines --help adds after the usage text, one for each option.
+extern const std::string_view kOptionsHelp;
+
+}  // namespace wfpack

@@ -1,0 +1,41 @@
+// Where a run's texts go: a C stream, standard output or standard error, or
+// for tests a string. Written through stdio, so that the program needs none
+// of the C++ stream library, whose start-up builds a locale that every run
+// would pay for.
+#pragma once
+
+#include <charconv>
+#include <cstddef>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace wfpack {
+
+class TextOut {
+ public:
+  explicit TextOut(std::FILE* file) : file_(file) {}
+  explicit TextOut(std::string& text) : text_(&text) {}
+
+  TextOut& operator<<(std::string_view text) {
+    if (file_ != nullptr) {
+      std::fwrite(text.data(), 1, text.size(), file_);
+    } else {
+      text_->append(text);
+    }
+    return *this;
+  }
+  TextOut& operator<<(char c) { return *this << std::string_view(&c, 1); }
+  TextOut& operator<<(std::size_t number) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    return *this << std::string_view(digits,
+                                     static_cast<std::size_t>(end - digits));
+  }
+
+ private:
+  std::FILE* file_ = nullptr;
+  std::string* text_ = nullptr;
+};
+
+}  // namespace wfpack

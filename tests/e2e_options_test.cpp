@@ -1,0 +1,61 @@
+// The options and the mistakes in them, as a build passes them to wfpack.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/console_texts.h"
+#include "support/scratch_dir.h"
+#include "support/unicode_names.h"
+#include "support/wfpack_binary.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace wfpack::testing_support;
+
+struct OptionCase {
+  std::vector<std::string> arguments;
+  int status;
+  std::string output, errors;  // before console_lines
+  bool writes;                 // out/gpif_dat.c and out/gpif_dat.bin
+};
+
+const std::string kHint = "\nTry 'wfpack --help' for the options.\n";
+const std::string kUnknown = "wfpack: unknown option '--Werror'" + kHint;
+const std::string kNoDir = "wfpack: option '-o' needs a directory" + kHint;
+const std::string kNone =
+    kBanner + "File open err (no" + kSeparator + "gpif).\n";
+const std::string kError =
+    "warn.c:1: error: table 'InitData_x' is not read: "
+    "only 'InitData[7] =' is read\n";
+
+TEST(Options, GiveTheirOutputStatusAndFiles) {
+  for (const OptionCase& c : std::initializer_list<OptionCase>{
+           {{"--version"}, 0, "wfpack 1.0\n", "", false},
+           {{"-o", "no", "--", "gpif.c"}, kFailureExitStatus, kNone, "", false},
+           {{"-q", "-Werror", "-o", "out", "warn.c"}, 1, "", kError, false},
+           {{"-q", "-Werror", "--output-dir=out", "gpif.c"}, 0, "", "", true},
+           {{"--Werror", "gpif.c"}, 2, "", kUnknown, false},
+           {{"-q", "-o"}, 2, "", kNoDir, false}}) {
+    SCOPED_TRACE(testing::PrintToString(c.arguments));
+    const ScratchDir scratch;
+    const fs::path& dir = scratch.path();
+    const fs::path example = fs::path(WFPACK_SOURCE_DIR) / "examples/gpif.c";
+    fs::create_directory(dir / "out");
+    fs::copy_file(example, dir / "gpif.c");
+    std::ofstream(dir / "warn.c", std::ios::binary)
+        << "const char InitData_x[7] =\n"
+        << std::ifstream(example).rdbuf();
+    std::ofstream(dir / "out/warn_dat.c") << "stale";  // -Werror removes it
+    const Outcome outcome = run_wfpack(c.arguments, dir);
+    EXPECT_EQ(outcome.status, c.status);
+    EXPECT_EQ(outcome.output, console_lines(c.output));
+    EXPECT_EQ(outcome.errors, console_lines(c.errors));
+    EXPECT_EQ(fs::exists(dir / "out/gpif_dat.c"), c.writes);
+    EXPECT_EQ(fs::exists(dir / "out/gpif_dat.bin"), c.writes);
+    EXPECT_EQ(fs::exists(dir / "out/warn_dat.c"), c.status != 1);
+  }
+}
+
+}  // namespace
