@@ -13,15 +13,8 @@
 namespace wfpack::testing_support {
 
 inline std::string kernel_name(Kernel kernel) {
-  switch (kernel) {
-    case Kernel::Portable:
-      return "portable";
-    case Kernel::Sse2:
-      return "sse2";
-    case Kernel::Avx2:
-      return "avx2";
-  }
-  return "unknown";
+  constexpr const char* kNames[] = {"portable", "sse2", "avx2"};
+  return kNames[static_cast<int>(kernel)];
 }
 
 inline auto every_kernel() {
