@@ -17,12 +17,13 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<const char*> args;
   for (const std::string& argument : arguments)
     args.push_back(argument.c_str());
-  return wfpack::run(args, wfpack::TextOut(stdout), wfpack::TextOut(stderr));
+  return wfpack::run(args, wfpack::TextOut(stdout),
+                     wfpack::TextOut(stderr, stdout));
 }
 #else
 int main(int argc, char** argv) {
   return wfpack::run(
       std::span<const char* const>(argv, static_cast<std::size_t>(argc)),
-      wfpack::TextOut(stdout), wfpack::TextOut(stderr));
+      wfpack::TextOut(stdout), wfpack::TextOut(stderr, stdout));
 }
 #endif

@@ -35,7 +35,7 @@ TEST(Options, GiveTheirOutputStatusAndFiles) {
            {{"--version"}, 0, "wfpack 1.0\n", "", false},
            {{"-o", "no", "--", "gpif.c"}, kFailureExitStatus, kNone, "", false},
            {{"-q", "-Werror", "-o", "out", "warn.c"}, 1, "", kError, false},
-           {{"-q", "-Werror", "--output-dir=out", "gpif.c"}, 0, "", "", true},
+           {{"--output-dir=out", "gpif.c", "-q", "-Werror"}, 0, "", "", true},
            {{"--Werror", "gpif.c"}, 2, "", kUnknown, false},
            {{"-q", "-o"}, 2, "", kNoDir, false}}) {
     SCOPED_TRACE(testing::PrintToString(c.arguments));

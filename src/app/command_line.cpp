@@ -5,12 +5,13 @@
 namespace wfpack {
 
 const std::string_view kOptionsHelp =
-    "  -o DIR, --output-dir DIR  write both files into DIR (it must exist)\n"
-    "  -q, --quiet               print no banner\n"
-    "  -Werror                   make warnings errors: no files, exit 1\n"
-    "  -h, --help                print this help and exit\n"
-    "  --version                 print the version and exit\n"
-    "  --                        end the options: a source name follows\n";
+    "  -o DIR, --output-dir[=]DIR  write both files into DIR, which must "
+    "exist\n"
+    "  -q, --quiet                 print no banner\n"
+    "  -Werror                     make warnings errors: no files, exit 1\n"
+    "  -h, --help                  print this help and exit\n"
+    "  --version                   print the version and exit\n"
+    "  --                          end the options: names follow\n";
 
 namespace {
 
@@ -22,7 +23,9 @@ CommandLine failure(std::string error) {
   return line;
 }
 
-// A plain argument is a name: "-" alone is one too.
+// Any argument that begins with "-" is an option, wherever it stands, so
+// that one wfpack does not know fails the run rather than being taken for
+// a name; "-" alone is a name.
 bool is_option(std::string_view argument) {
   return argument.size() > 1 && argument.front() == '-';
 }
@@ -36,7 +39,6 @@ CommandLine parse_command_line(std::span<const char* const> args) {
     const std::string_view argument = args[i];
     if (!options || !is_option(argument)) {
       line.names.push_back(argument);
-      options = false;  // options come before the source name
     } else if (argument == "--") {
       options = false;
     } else if (argument == "-h" || argument == "--help") {

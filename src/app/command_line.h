@@ -1,4 +1,4 @@
-// The command line: options first, then the source name.
+// The command line: options, and the source name.
 #pragma once
 
 #include <span>
@@ -14,7 +14,7 @@ struct CommandLine {
   bool quiet = false;               // no banner
   bool warnings_as_errors = false;  // a warning fails the run
   std::string_view output_dir;      // empty: beside the source
-  // The arguments from the first that is no option, or from "--" on.
+  // The arguments that are no options, and all from "--" on.
   std::vector<std::string_view> names;
   // What is wrong with an option, if anything is; nothing else is set then.
   std::string error;

@@ -81,8 +81,8 @@ int convert(const CommandLine& line, std::string_view source_name,
   if (failed) {
     // As a compiler leaves no object file: not even one an earlier run
     // wrote, which a build would otherwise take for this source's.
-    remove_output_file(c_array_file_name(base));
-    remove_output_file(binary_image_file_name(base));
+    remove_earlier_output(c_array_file_name(base));
+    remove_earlier_output(binary_image_file_name(base));
     return kExitWarningsAsErrors;
   }
 

@@ -14,11 +14,15 @@ namespace wfpack {
 
 class TextOut {
  public:
-  explicit TextOut(std::FILE* file) : file_(file) {}
+  // What goes to file comes after all that went to before_it, as with
+  // standard error after standard output in one build log.
+  explicit TextOut(std::FILE* file, std::FILE* before_it = nullptr)
+      : file_(file), before_it_(before_it) {}
   explicit TextOut(std::string& text) : text_(&text) {}
 
   TextOut& operator<<(std::string_view text) {
     if (file_ != nullptr) {
+      if (before_it_ != nullptr) std::fflush(before_it_);
       std::fwrite(text.data(), 1, text.size(), file_);
     } else {
       text_->append(text);
@@ -35,6 +39,7 @@ class TextOut {
 
  private:
   std::FILE* file_ = nullptr;
+  std::FILE* before_it_ = nullptr;
   std::string* text_ = nullptr;
 };
 

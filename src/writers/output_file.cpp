@@ -8,6 +8,29 @@
 
 namespace wfpack {
 
+namespace {
+
+// Opens the file at path to be written from its start with size bytes. A
+// file that is there and no longer is written over in place, not emptied
+// first: file systems such as ext4 write a file that was emptied and
+// written again out to disk as it is closed, which took longer than all
+// the rest of a run on a small source. A longer one is emptied, so that
+// none of its old bytes can stay behind the new ones.
+std::FILE* open_to_overwrite(const std::string& path, std::size_t size) {
+  if (std::FILE* file = platform::open_file(path, "r+b")) {
+    long old_size = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0) old_size = std::ftell(file);
+    if (old_size >= 0 && static_cast<unsigned long>(old_size) <= size) {
+      std::rewind(file);
+      return file;
+    }
+    std::fclose(file);
+  }
+  return platform::open_file(path, "wb");
+}
+
+}  // namespace
+
 // A device such as /dev/full, which a failed write may have been to, stays
 // untouched.
 void remove_output_file(const std::string& path) {
@@ -18,29 +41,18 @@ void remove_output_file(const std::string& path) {
   std::filesystem::remove(target, error);
 }
 
-namespace {
-
-// Opens the file at path to be written from its start, and tells how long
-// it was. A file that is there is written over in place and cut to size
-// afterwards, not emptied first: file systems such as ext4 write a file
-// that was emptied and written again out to disk as it is closed, which
-// took longer than all the rest of a run on a small source.
-std::FILE* open_to_overwrite(const std::string& path, long& old_size) {
-  old_size = 0;
-  if (std::FILE* file = platform::open_file(path, "r+b")) {
-    if (std::fseek(file, 0, SEEK_END) == 0) old_size = std::ftell(file);
-    std::rewind(file);
-    return file;
+void remove_earlier_output(const std::string& path) {
+  std::error_code error;
+  const auto name = platform::native_path(path);
+  if (std::filesystem::symlink_status(name, error).type() ==
+      std::filesystem::file_type::regular) {
+    std::filesystem::remove(name, error);
   }
-  return platform::open_file(path, "wb");
 }
-
-}  // namespace
 
 OutputStatus write_output_file(const std::string& path,
                                std::span<const char> data) {
-  long old_size = 0;
-  std::FILE* file = open_to_overwrite(path, old_size);
+  std::FILE* file = open_to_overwrite(path, data.size());
   if (file == nullptr) return OutputStatus::OpenFailed;
   // The data is whole already: one write, with no buffer in between.
   std::setvbuf(file, nullptr, _IONBF, 0);
@@ -48,12 +60,6 @@ OutputStatus write_output_file(const std::string& path,
   complete = std::fflush(file) == 0 && complete;
   complete = std::ferror(file) == 0 && complete;
   complete = std::fclose(file) == 0 && complete;
-  if (complete && old_size > static_cast<long>(data.size())) {
-    std::error_code error;
-    std::filesystem::resize_file(platform::native_path(path), data.size(),
-                                 error);
-    complete = !error;
-  }
   if (complete) return OutputStatus::Written;
   // What a failed write left behind goes.
   remove_output_file(path);

@@ -19,4 +19,8 @@ OutputStatus write_output_file(const std::string& path,
 // a link, the file it leads to goes, and a device stays untouched.
 void remove_output_file(const std::string& path);
 
+// Removes what an earlier run wrote at path, if it is a regular file: a
+// link, and what it leads to, stay, as they are none of this run's.
+void remove_earlier_output(const std::string& path);
+
 }  // namespace wfpack
