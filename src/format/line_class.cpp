@@ -5,7 +5,7 @@ namespace wfpack {
 namespace {
 
 std::size_t skip_blanks(std::string_view text, std::size_t at) {
-  while (at < text.size() && (is_blank(text[at]) || text[at] == '\r')) ++at;
+  while (at < text.size() && is_blank_or_return(text[at])) ++at;
   return at;
 }
 
@@ -22,11 +22,8 @@ bool sets_plain_number(std::string_view rest) {
   while (at < rest.size() && is_hex_digit(rest[at])) ++at;
   if (at == digits) return false;
   at = skip_blanks(rest, at);
-  if (at == rest.size() || rest[at] != kStatementEnd) return false;
-  at = skip_blanks(rest, at + 1);
-  return at == rest.size() ||
-         (rest.size() - at >= 2 && rest[at] == kCommentSlash &&
-          may_mark_comment(rest[at + 1]));
+  // What follows the ";" is another statement, or a comment.
+  return at < rest.size() && rest[at] == kStatementEnd;
 }
 
 LineClass classify_line(std::string_view line) {

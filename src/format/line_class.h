@@ -30,8 +30,8 @@ LineClass classify_line(std::string_view line);
 
 // Whether the rest of an IFCONFIG line, after kIfconfigPrefix, sets one
 // plain hexadecimal number, which the firmware's compiler reads as the
-// reader does: blanks, "0x" and digits, blanks, ";", then only blanks or a
-// comment. Carriage returns count as blanks.
+// reader does: blanks, "0x" and digits, blanks, then ";". Carriage returns
+// count as blanks.
 bool sets_plain_number(std::string_view rest);
 
 // Between table bodies, only a line that begins with one of these

@@ -29,6 +29,10 @@ inline constexpr char kEndOfInput = 0x1A;
 
 constexpr bool is_blank(char c) { return c == ' ' || c == '\t'; }
 
+// Within a line, as the compiler reads it, a carriage return is blank too:
+// it stands before the line feed in a file with CR LF line ends.
+constexpr bool is_blank_or_return(char c) { return is_blank(c) || c == '\r'; }
+
 constexpr bool is_decimal_digit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr bool is_identifier_char(char c) {

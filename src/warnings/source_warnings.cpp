@@ -1,7 +1,6 @@
 #include "warnings/source_warnings.h"
 
 #include <algorithm>
-#include <string>
 
 #include "format/line_class.h"
 
@@ -24,24 +23,28 @@ constexpr std::size_t kShownSetting = 48;
 constexpr std::string_view kCut = "...";
 
 void set_shown_setting(Warning& warning, std::string_view rest) {
-  std::string shown;
+  static_assert(kShownSetting + kCut.size() <= Warning::kTextCapacity);
+  char* const shown = warning.text.data();
+  std::size_t size = 0;
   bool blank = false;
+  bool cut = false;
   for (const char c : rest) {
-    if (is_blank(c) || c == '\r') {
-      blank = !shown.empty();
+    if (is_blank_or_return(c)) {
+      blank = size != 0;
       continue;
     }
-    if (blank) shown += ' ';
+    cut = size + (blank ? 1 : 0) >= kShownSetting;
+    if (cut) break;
+    if (blank) shown[size++] = ' ';
     blank = false;
-    shown += c;
+    shown[size++] = c;
   }
-  if (shown.size() > kShownSetting) {
-    shown.resize(kShownSetting);
-    if (shown.back() == ' ') shown.pop_back();
-    shown += kCut;
+  if (cut) {
+    if (shown[size - 1] == ' ') --size;
+    size = static_cast<std::size_t>(
+        std::copy(kCut.begin(), kCut.end(), shown + size) - shown);
   }
-  warning.text_size = shown.size();
-  std::copy(shown.begin(), shown.end(), warning.text.begin());
+  warning.text_size = size;
 }
 
 }  // namespace
