@@ -125,8 +125,10 @@ void check_conversion_invariants(std::string_view input,
   require(*whole.image == expected, "image equals the model");
   check_warnings(whole.warnings);
   for (const Kernel kernel : kernels) {
-    for (std::size_t chunk : {input.size() + 1, std::size_t{1}, std::size_t{2},
-                              std::size_t{7}, 1 + input.size() % 61}) {
+    // Chunks of a window and more too, for the kernels to run in.
+    for (std::size_t chunk :
+         {input.size() + 1, std::size_t{1}, std::size_t{2}, std::size_t{7},
+          1 + input.size() % 61, 73 + input.size() % 97}) {
       const Scan part = scan_in_chunks(input, chunk, kernel);
       require(*part.image == expected,
               "image does not depend on kernel or chunk size");

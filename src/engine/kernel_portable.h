@@ -1,18 +1,19 @@
 // The kernel every build has: the bytes of a window classified one at a
 // time. It runs where no vector instructions are known (ARM and other
-// processors) and is the reference the others are tested against.
+// processors).
 //
 // Every kernel offers the same operations on the 64 bytes from p: Flags,
-// one flag for each byte, combined with & and |; equal, at_least and
-// hex_digits, which classify the bytes; bits, the mask of a Flags. Which
-// bytes are classified how, and what the classes mean together, is for the
-// code above them to say.
+// one flag for each byte, combined with & and |; equal and at_least, which
+// classify the bytes; bits, the mask of a Flags. A kernel whose kCheapDigits
+// is true also classifies hexadecimal digits, with hex_digits and, for the
+// 4 bytes after the window, hex_digits_after. Which bytes are classified
+// how, and what the classes mean together, is for the code above them to
+// say.
 #pragma once
 
 #include <cstdint>
 
 #include "engine/masks.h"
-#include "format/hex_value.h"
 
 namespace wfpack::engine {
 
@@ -41,11 +42,6 @@ struct PortableKernel {
     return each(p, [c](char byte) {
       return static_cast<signed char>(byte) >= static_cast<signed char>(c);
     });
-  }
-
-  static Flags hex_digits(const char* p) {
-    return each(
-        p, [](char byte) { return hex_digit_value(byte) != kNotHexDigit; });
   }
 
   static std::uint64_t bits(Flags flags) { return flags; }

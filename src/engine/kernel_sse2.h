@@ -44,11 +44,6 @@ inline std::uint64_t bits(__m128i flags, int shift) {
          << shift;
 }
 
-// x <= limit, for unsigned bytes.
-inline __m128i at_most(__m128i x, char limit) {
-  return _mm_cmpeq_epi8(_mm_min_epu8(x, _mm_set1_epi8(limit)), x);
-}
-
 }  // namespace sse2
 
 struct Sse2Kernel {
@@ -65,16 +60,6 @@ struct Sse2Kernel {
   static Flags at_least(const char* p, char c) {
     return sse2::each(p, [c](__m128i bytes) {
       return _mm_cmpgt_epi8(bytes, _mm_set1_epi8(static_cast<char>(c - 1)));
-    });
-  }
-
-  static Flags hex_digits(const char* p) {
-    return sse2::each(p, [](__m128i bytes) {
-      const __m128i lower = _mm_or_si128(bytes, _mm_set1_epi8(kLetterCaseBit));
-      return _mm_or_si128(
-          sse2::at_most(_mm_sub_epi8(bytes, _mm_set1_epi8('0')), 9),
-          sse2::at_most(_mm_sub_epi8(lower, _mm_set1_epi8(kFirstHexLetter)),
-                        kHexLetterCount - 1));
     });
   }
 

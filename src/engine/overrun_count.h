@@ -21,24 +21,22 @@ inline bool is_digit(char c) { return hex_digit_value(c) != kNotHexDigit; }
 // purpose: its branches are predicted, so that the next window's loads need
 // not wait for this one's masks.
 inline const char* after_counted_window(const char* p, bool before_readable) {
-  const char* digits = nullptr;
-  const char* last = p + kWindowSize - 1;
-  if (starts_value(last[0], last[1])) {
-    digits = last + 2;
+  int digits = 0;  // where the digits of the last value start
+  if (starts_value(p[kWindowSize - 1], p[kWindowSize])) {
+    digits = kWindowSize + 1;
   } else {
     // Back over the digits that end the window, to see what they follow.
-    const char* q = last;
-    while (q >= p && is_digit(*q)) --q;
+    int at = kWindowSize - 1;
+    while (at >= 0 && is_digit(p[at])) --at;
     // A long run of digits, or one that may follow a prefix before p: the
     // caller's.
-    if (q < p || (q == p && !before_readable)) return nullptr;
-    if (!starts_value(q[-1], q[0])) return p + kWindowSize;
-    digits = q + 1;
+    if (at < 0 || (at == 0 && !before_readable)) return nullptr;
+    if (!starts_value(p[at - 1], p[at])) return p + kWindowSize;
+    digits = at + 1;
   }
-  const char* limit = p + kWindowSpan;
-  while (digits < limit && is_digit(*digits)) ++digits;
-  if (digits == limit) return nullptr;
-  return std::max(digits, p + kWindowSize);
+  while (digits < kWindowSpan && is_digit(p[digits])) ++digits;
+  if (digits == kWindowSpan) return nullptr;
+  return p + std::max(digits, kWindowSize);
 }
 
 // Counts the values of the windows from p on into run.dropped, as long as a

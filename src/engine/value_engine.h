@@ -39,7 +39,8 @@
 namespace wfpack {
 
 // The instruction sets the value search is built for. Every build has
-// Portable; x86-64 builds have Sse2, and Avx2 with GCC or Clang.
+// Portable; x86 builds with SSE2 have Sse2, and x86-64 builds with GCC or
+// Clang Avx2.
 enum class Kernel : std::uint8_t { Portable, Sse2, Avx2 };
 
 // The kernels this build has that this processor runs, fastest last.

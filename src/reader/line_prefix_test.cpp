@@ -9,12 +9,12 @@ namespace {
 
 using namespace std::string_literals;
 
-// The line as the scanner would gather it, in pieces of the given size.
-LinePrefix gather(std::string_view line, std::size_t piece) {
+// The line as the scanner would gather it, in chunks of the given size.
+LinePrefix gather(std::string_view line, std::size_t chunk) {
   LinePrefix prefix;
   prefix.clear();
   for (std::size_t at = 0; at < line.size() && !prefix.complete();) {
-    const std::string_view part = line.substr(at, piece);
+    const std::string_view part = line.substr(at, chunk);
     at += static_cast<std::size_t>(
         prefix.take(part.data(), part.data() + part.size()) - part.data());
   }
@@ -36,9 +36,9 @@ TEST(LinePrefix, FoldsLongBlankRunsAndStopsAtTheLineEnd) {
            Case{std::string(200, 'q'), std::string(128, 'q'), false},
            Case{std::string(500, ' ') + "c", "   c", true},
        }) {
-    for (std::size_t piece : {1u, 2u, 5u, 1000u}) {
-      const LinePrefix prefix = gather(c.line, piece);
-      EXPECT_EQ(prefix.text(), c.text) << c.line << " in pieces of " << piece;
+    for (std::size_t chunk : {1u, 2u, 5u, 1000u}) {
+      const LinePrefix prefix = gather(c.line, chunk);
+      EXPECT_EQ(prefix.text(), c.text) << c.line << " in chunks of " << chunk;
       EXPECT_EQ(prefix.line_ended(), c.line_ended) << c.line;
     }
   }

@@ -55,7 +55,7 @@ const char* SourceScanner::step(const char* p, const char* end) {
     case Mode::Values:
       return read_values_of_body(p, end);
 
-    case Mode::PrefixFirst:
+    case Mode::MaybeValue:
       // Only the prefix's second character makes a value; any other
       // character may itself start one, or end the line.
       mode_ = Mode::Values;
@@ -174,7 +174,7 @@ const char* SourceScanner::read_values_of_body(const char* p, const char* end) {
         ++p;
       }
     } else if (end - p < 2) {
-      mode_ = Mode::PrefixFirst;
+      mode_ = Mode::MaybeValue;
       ++p;
     } else if (!starts_value(p[0], p[1])) {
       ++p;  // the character after the "0" may itself start a value

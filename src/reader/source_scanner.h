@@ -39,7 +39,7 @@ class SourceScanner {
     LineBeginning,  // deciding what the line is from its first characters
     IfconfigValue,  // the IFCONFIG value goes on past the line's prefix
     Values,         // in a table body, looking for values
-    PrefixFirst,    // a "0" at the end of a chunk, perhaps a value's start
+    MaybeValue,     // a "0" at the end of a chunk, perhaps a value's start
     ValueDigits,    // a value's digits, cut by the end of a chunk
     CommentMark,    // a "/" or "*" at the end of a chunk
     SkipLine,       // nothing more on this line matters
