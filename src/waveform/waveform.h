@@ -1,0 +1,146 @@
+// What the bytes of an image mean to the GPIF, decoded once into plain
+// records and into the design tool's own words, for every reader of them:
+// the warnings that compare an image with its source's description, and
+// each view. Knows no source text and no I/O; nothing else decodes a bit.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "image/gpif_image.h"
+#include "waveform/word.h"
+
+namespace wfpack {
+
+// A bank's WaveData holds four waveforms of 32 bytes: eight LenBr, Opcode,
+// Output and LFun bytes each, one for each interval. Intervals 0 to 6 run;
+// the eighth column is the idle state.
+inline constexpr std::size_t kWaveformsPerBank = 4;
+inline constexpr std::size_t kWaveformSize = 32;
+inline constexpr std::size_t kIntervalCount = 7;
+inline constexpr std::size_t kColumnCount = 8;
+inline constexpr std::size_t kIdleColumn = 7;
+// Each waveform's flow-state bytes in its bank's FlowStates.
+inline constexpr std::size_t kFlowStateSize = 9;
+static_assert(kWaveformsPerBank * kWaveformSize == kWaveBankSize);
+static_assert(kWaveformsPerBank * kFlowStateSize == kFlowBankSize);
+
+inline constexpr std::size_t kCtlCount = 6;
+// In Tristate mode only CTL0 to CTL3 are waveform outputs.
+inline constexpr std::size_t kTristateCtlCount = 4;
+// The terms a decision point tests: RDY0 to RDY5, the FIFO flag and the
+// internal ready flag.
+inline constexpr std::size_t kTermCount = 8;
+
+// The field rows of the design tool's table of a waveform, in its order.
+enum class Row : std::uint8_t {
+  AddrMode,
+  DataMode,
+  NextData,
+  IntTrig,
+  IfWait,
+  TermA,
+  LFunc,
+  TermB,
+  Branch1,
+  Branch0,
+  ReExec,
+  SnglCrc,
+};
+inline constexpr std::size_t kRowCount = 12;
+// As the design tool labels it, indentation included ("  Term A").
+std::string_view row_label(Row row);
+
+// The names a source's names block gives; an empty one is the default.
+struct DesignNames {
+  std::array<Word, kWaveformsPerBank> waveforms;
+  std::array<Word, kCtlCount> ctls;
+  std::array<Word, kTermCount> terms;
+};
+
+enum class Level : std::uint8_t { None, Low, High, Floating };
+
+// A decision point's logic, and a flow state's: a function of two terms.
+struct Logic {
+  std::uint8_t function = 0;  // 0 AND, 1 OR, 2 XOR, 3 !A AND B
+  std::uint8_t term_a = 0;
+  std::uint8_t term_b = 0;
+};
+
+struct Interval {
+  bool decision = false;   // DP: a decision point, else a wait
+  bool data = false;       // DATA: drives or samples the data bus
+  bool next = false;       // NEXT: moves on to the next data
+  bool increment = false;  // INCAD: increments the address
+  bool interrupt = false;  // GINT: raises the GPIF interrupt
+  bool single = false;     // SGL: the single-data or CRC registers
+  unsigned length = 0;     // a wait's clock cycles, 1 to 256
+  // A decision point's targets (kIdleColumn: the idle state) and logic.
+  std::uint8_t then_to = 0;
+  std::uint8_t else_to = 0;
+  bool re_execute = false;
+  Logic logic;
+};
+
+struct FlowState {
+  bool enabled = false;
+  std::uint8_t interval = 0;
+  Logic logic;
+  // The CTL outputs while the flow logic is 0, and 1.
+  std::array<Level, kCtlCount> if_0{};
+  std::array<Level, kCtlCount> if_1{};
+  std::uint8_t holdoff = 0;
+  std::uint8_t strobe = 0;
+  std::uint8_t strobe_edge = 0;
+  std::uint8_t strobe_half_period = 0;
+};
+
+struct Waveform {
+  Word name;  // empty where the source names none
+  bool tristate = false;
+  std::array<Interval, kIntervalCount> intervals;
+  // Each CTL output's level in each column, the idle one last.
+  std::array<std::array<Level, kColumnCount>, kCtlCount> levels{};
+  std::array<Word, kCtlCount> ctl_names;
+  std::array<Word, kTermCount> term_names;
+  FlowState flow;
+};
+
+Waveform decode_waveform(const GpifImage& image, std::size_t bank,
+                         std::size_t index, const DesignNames& names);
+
+// The cell of a field row under an interval, in the design tool's words;
+// empty where the tool writes none (the logic rows of a wait).
+Word cell(const Waveform& waveform, Row row, std::size_t interval);
+// "0", "1", "z", or empty for no level.
+Word level_word(Level level);
+// The words of a decision point's or flow state's logic.
+Word function_word(std::uint8_t function);
+
+// The rows of the design tool's initialization block that InitData
+// decides, in its order.
+enum class InitRow : std::uint8_t {
+  InterfaceTiming,
+  InternalReady,
+  CtlTristate,
+  SingleWriteSelect,
+  SingleReadSelect,
+  FifoWriteSelect,
+  FifoReadSelect,
+};
+inline constexpr std::size_t kInitRowCount = 7;
+std::string_view init_label(InitRow row);
+
+struct Initialization {
+  std::array<Word, kInitRowCount> words;
+  // The waveform of each transfer, in the order of the select rows.
+  std::array<std::uint8_t, 4> selects{};
+  // "CMOS" or "Drain" for each CTL output; none in Tristate mode.
+  std::array<Word, kCtlCount> drives;
+};
+
+Initialization decode_initialization(const GpifImage& image);
+
+}  // namespace wfpack
