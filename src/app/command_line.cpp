@@ -1,6 +1,9 @@
 #include "app/command_line.h"
 
+#include <optional>
 #include <utility>
+
+#include "warnings/source_warnings.h"
 
 namespace wfpack {
 
@@ -9,6 +12,8 @@ const std::string_view kOptionsHelp =
     "exist\n"
     "  -q, --quiet                 print no banner\n"
     "  -Werror                     make warnings errors: no files, exit 1\n"
+    "  -Wno-description            do not compare the tables with their "
+    "description\n"
     "  -h, --help                  print this help and exit\n"
     "  --version                   print the version and exit\n"
     "  --                          end the options: names follow\n";
@@ -30,6 +35,17 @@ bool is_option(std::string_view argument) {
   return argument.size() > 1 && argument.front() == '-';
 }
 
+// "-Wname" turns a warning on, "-Wno-name" off, as compilers name them.
+std::optional<bool> warning_switch(std::string_view argument,
+                                   std::string_view name) {
+  if (!argument.starts_with("-W")) return std::nullopt;
+  argument.remove_prefix(2);
+  const bool on = !argument.starts_with("no-");
+  if (!on) argument.remove_prefix(3);
+  if (argument != name) return std::nullopt;
+  return on;
+}
+
 }  // namespace
 
 CommandLine parse_command_line(std::span<const char* const> args) {
@@ -49,6 +65,9 @@ CommandLine parse_command_line(std::span<const char* const> args) {
       line.quiet = true;
     } else if (argument == "-Werror") {
       line.warnings_as_errors = true;
+    } else if (const std::optional<bool> on =
+                   warning_switch(argument, kDescriptionWarnings)) {
+      line.compare_descriptions = *on;
     } else if (argument == "-o" || argument == kOutputDir ||
                argument.starts_with(std::string(kOutputDir) + "=")) {
       const std::size_t equals = argument.find('=');

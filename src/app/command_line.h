@@ -11,9 +11,10 @@ namespace wfpack {
 struct CommandLine {
   bool help = false;
   bool version = false;
-  bool quiet = false;               // no banner
-  bool warnings_as_errors = false;  // a warning fails the run
-  std::string_view output_dir;      // empty: beside the source
+  bool quiet = false;                // no banner
+  bool warnings_as_errors = false;   // a warning fails the run
+  bool compare_descriptions = true;  // -Wdescription, -Wno-description
+  std::string_view output_dir;       // empty: beside the source
   // The arguments that are no options, and all from "--" on.
   std::vector<std::string_view> names;
   // What is wrong with an option, if anything is; nothing else is set then.

@@ -66,7 +66,7 @@ int convert(const CommandLine& line, std::string_view source_name,
     return kExitFailure;
   }
   GpifImage image;
-  SourceWarnings warnings;
+  SourceWarnings warnings(line.compare_descriptions);
   const ScanStatus status = scan_source_file(source, image, warnings);
   std::fclose(source);
   if (status == ScanStatus::ReadFailed) {

@@ -11,7 +11,8 @@ void report_warnings(TextOut out, std::string_view source_name,
     out << tag << describe(warning) << '\n';
   }
   if (const std::size_t more = warnings.not_shown(); more != 0) {
-    out << source_name << tag << more << " more warnings not shown\n";
+    out << source_name << tag << counted(more, "more warning")
+        << " not shown\n";
   }
 }
 

@@ -22,10 +22,17 @@ constexpr std::size_t kDirectLineLimit = LinePrefix::kCapacity;
 // characters.
 const char* SourceScanner::read_line_beginning(const char* p, const char* end) {
   if (prefix_.empty()) {
-    if (!may_begin_something(*p)) {
+    // A "//" line may describe the design; the rest of its kind are passed
+    // over as soon as their first characters tell.
+    const bool comment = *p == kCommentSlash;
+    const std::string_view start(
+        p, std::min<std::size_t>(static_cast<std::size_t>(end - p),
+                                 kDescriptionTitle.size()));
+    if (comment ? !warnings_.may_describe(start) : !may_begin_something(*p)) {
       mode_ = Mode::SkipLine;
       return p;
     }
+    if (comment) prefix_.keep_blanks();
     // A line that ends within this chunk is read where it lies; only one
     // that goes on past the chunk is gathered into the prefix.
     const std::size_t reach = std::min<std::size_t>(
@@ -47,8 +54,12 @@ const char* SourceScanner::read_line_beginning(const char* p, const char* end) {
 // line is the line's visible part when line_ended, else its first
 // characters.
 void SourceScanner::act_on_line(std::string_view line, bool line_ended) {
-  const LineClass line_class = classify_line(line);
   mode_ = Mode::SkipLine;
+  if (line.starts_with(kCommentSlash)) {
+    warnings_.description_line(line_, line);
+    return;
+  }
+  const LineClass line_class = classify_line(line);
   if (line_class.kind == LineKind::Ifconfig) {
     const std::string_view rest = line.substr(kIfconfigPrefix.size());
     value_ = HexReader{};
@@ -92,6 +103,7 @@ void SourceScanner::open_table_body(const LineClass& header) {
     run_.table_end = run_.next + image_.InitData.size();
   } else {
     bank = bank_from_selector(header.selector);
+    if (header.table == TableKind::WaveData) warnings_.wave_table_header(bank);
     if (bank == kNoBank) return;  // a body that stores nothing
     if (header.table == TableKind::WaveData) {
       image_.BankUsed[bank] = true;

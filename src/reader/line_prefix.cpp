@@ -4,20 +4,16 @@
 
 namespace wfpack {
 
-namespace {
-
-// Longer runs of blanks and tabs are cut to this many characters.
-constexpr std::size_t kFoldedBlankRun = 3;
-static_assert(kFoldedBlankRun > kIfconfigPrefix.find_first_not_of(' '),
+static_assert(LinePrefix::kFoldedBlankRun >
+                  kIfconfigPrefix.find_first_not_of(' '),
               "the IFCONFIG line's indentation must survive the fold");
-
-}  // namespace
 
 const char* LinePrefix::take(const char* p, const char* end) {
   // Locals, not members, in the loop: a store through a char pointer may
   // alias the members.
   std::size_t size = size_;
   std::size_t blank_run = blank_run_;
+  const std::size_t fold_after = fold_after_;
   for (; p < end && size < kCapacity; ++p) {
     const char c = *p;
     if (is_line_stop(c)) {
@@ -25,7 +21,7 @@ const char* LinePrefix::take(const char* p, const char* end) {
       break;
     }
     blank_run = is_blank(c) ? blank_run + 1 : 0;
-    if (blank_run <= kFoldedBlankRun) text_[size++] = c;
+    if (blank_run <= fold_after) text_[size++] = c;
   }
   size_ = size;
   blank_run_ = blank_run;

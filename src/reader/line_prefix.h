@@ -14,13 +14,20 @@ namespace wfpack {
 class LinePrefix {
  public:
   static constexpr std::size_t kCapacity = 128;
+  // Longer runs of blanks and tabs are cut to this many characters.
+  static constexpr std::size_t kFoldedBlankRun = 3;
 
   void clear() {
     size_ = 0;
     blank_run_ = 0;
+    fold_after_ = kFoldedBlankRun;
     complete_ = false;
     line_ended_ = false;
   }
+
+  // Until the next clear, blanks are kept as they are: the columns of a
+  // description line tell its cells apart.
+  void keep_blanks() { fold_after_ = kCapacity; }
 
   // Takes the line's characters from p until the prefix is full, or the
   // line's visible part ends at a line stop (not taken), or end. Returns
@@ -43,6 +50,7 @@ class LinePrefix {
   char text_[kCapacity];
   std::size_t size_ = 0;
   std::size_t blank_run_ = 0;
+  std::size_t fold_after_ = kFoldedBlankRun;
   bool complete_ = false;
   bool line_ended_ = false;
 };

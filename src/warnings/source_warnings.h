@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "format/descriptions.h"
 #include "format/source_format.h"
 #include "image/gpif_image.h"
 #include "warnings/unread_table.h"
@@ -31,6 +32,11 @@ struct Warning {
     NoWaveData,        //
     NoFlowStates,      // bank
     FlowStatesUnused,  // bank, at the line of its first FlowStates table
+    // The bytes of a waveform (bank, waveform, name), or of InitData, say
+    // something else than their description: the first cell that differs
+    // (column, text: its row, given, described) and count: the others.
+    WaveformDescription,
+    InitDescription,
   };
   // A declared name is read from a line's first characters, so it is
   // never longer; what an IFCONFIG line sets is cut shorter.
@@ -48,6 +54,11 @@ struct Warning {
   UnreadReason reason = UnreadReason::NoBank;
   std::array<char, kTextCapacity> text{};
   std::size_t text_size = 0;
+  std::size_t waveform = 0;
+  std::size_t column = 0;  // an interval, or kIdleColumn
+  Word name;
+  Word given;
+  Word described;
 
   std::string_view text_view() const { return {text.data(), text_size}; }
 };
@@ -55,9 +66,23 @@ struct Warning {
 // The warning's text, after "SOURCE:LINE: warning: ".
 std::string describe(const Warning& warning);
 
+// "1 value", "2 values": a count with its noun.
+std::string counted(std::size_t count, std::string_view noun);
+
+// The warnings that compare the bytes with their description are turned
+// off with -Wno- and this name, as compilers name their warning switches;
+// each says so at its end.
+inline constexpr std::string_view kDescriptionWarnings = "description";
+
 class SourceWarnings {
  public:
   static constexpr std::size_t kShown = 50;
+
+  // A project that edits its tables by hand on purpose and never saves the
+  // file from the design tool again turns the comparison with the
+  // descriptions off; they are read all the same.
+  explicit SourceWarnings(bool compare_descriptions = true)
+      : compare_descriptions_(compare_descriptions) {}
 
   // What the scanner reads, as it reads it; line counts from 1.
   void table_not_read(std::size_t line, const UnreadTable& unread);
@@ -67,15 +92,26 @@ class SourceWarnings {
   void table_body_opened(std::size_t line, TableKind table, std::size_t bank);
   void comment_values(std::size_t line, std::size_t count);
   void table_body_ended(std::size_t values, bool closed);
+  // The lines that may describe the design, and the WaveData headers that
+  // tell which bank a description applies to.
+  bool may_describe(std::string_view start) const {
+    return descriptions_.may_describe(start);
+  }
+  void description_line(std::size_t line, std::string_view text) {
+    descriptions_.read_line(line, text);
+  }
+  void wave_table_header(std::size_t bank) { descriptions_.wave_table(bank); }
 
   // After the whole source: what it lacks.
   void finish(const GpifImage& image);
 
   std::span<const Warning> shown() const { return {list_.data(), shown_}; }
   std::size_t not_shown() const { return total_ - shown_; }
+  const Descriptions& descriptions() const { return descriptions_; }
 
  private:
   void add(const Warning& warning);
+  void check_descriptions(const GpifImage& image);
 
   std::array<Warning, kShown> list_{};
   std::size_t shown_ = 0;
@@ -93,6 +129,9 @@ class SourceWarnings {
   std::size_t body_line_ = 0;
   TableKind body_table_ = TableKind::InitData;
   std::size_t body_bank_ = 0;
+
+  bool compare_descriptions_ = true;
+  Descriptions descriptions_;
 };
 
 }  // namespace wfpack

@@ -92,25 +92,25 @@ INSTANTIATE_TEST_SUITE_P(
               "WaveData bank 0\n"),
         warns("SlashStarCommentAcrossLines",
               wave_with("0x01, /* 0x02,\n0x03,0x04,\n*/ 0x05,\n", 5),
-              "gpif.c:3: warning: 1 values inside a comment were read into "
+              "gpif.c:3: warning: 1 value inside a comment was read into "
               "WaveData bank 0\n"
               "gpif.c:4: warning: 2 values inside a comment were read into "
               "WaveData bank 0\n"),
         warns("SlashStarSlashDoesNotClose",
               wave_with("/*/ 0x01, */ 0x02,\n", 2),
-              "gpif.c:3: warning: 1 values inside a comment were read into "
+              "gpif.c:3: warning: 1 value inside a comment was read into "
               "WaveData bank 0\n"),
         warns("MarkRightAfterTheDigits", wave_with("0x01//0x02,\n", 2),
-              "gpif.c:3: warning: 1 values inside a comment were read into "
+              "gpif.c:3: warning: 1 value inside a comment was read into "
               "WaveData bank 0\n"),
         warns("CommentEndRightAfterTheDigits", wave_with("/* 0x01*/0x02,\n", 2),
-              "gpif.c:3: warning: 1 values inside a comment were read into "
+              "gpif.c:3: warning: 1 value inside a comment was read into "
               "WaveData bank 0\n"),
         Case{"InitData",
              table_with("const char xdata InitData[7] =", "/* 0x01, */\n", 1,
                         7) +
                  wave_table() + flow_table() + kIfconfigLine,
-             "gpif.c:3: warning: 1 values inside a comment were read into "
+             "gpif.c:3: warning: 1 value inside a comment was read into "
              "InitData\n"},
         warns("FlowStatesOfBankTwo",
               table_with("const char xdata FlowStates2[36] =",
@@ -170,14 +170,14 @@ TEST(ValuesInCommentOpenedByTheHeader, AreWarnedAbout) {
                            kIfconfigLine + init_table() + flow_table();
   for (const Case& c :
        {Case{" /* first\n",
-             "gpif.c:2: warning: 1 values inside a comment were read into "
+             "gpif.c:2: warning: 1 value inside a comment was read into "
              "WaveData bank 0\n"},
         Case{" /* first */ /* second\n",
-             "gpif.c:2: warning: 1 values inside a comment were read into "
+             "gpif.c:2: warning: 1 value inside a comment was read into "
              "WaveData bank 0\n"},
         Case{" /* first */\n", ""}, Case{" // first /*\n", ""},
         Case{" /*/\n",
-             "gpif.c:2: warning: 1 values inside a comment were read into "
+             "gpif.c:2: warning: 1 value inside a comment was read into "
              "WaveData bank 0\n"}}) {
     EXPECT_EQ(printed_warnings(std::string("const char xdata WaveData[128] =") +
                                c.header_end + rest),

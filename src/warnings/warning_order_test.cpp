@@ -41,9 +41,9 @@ TEST(WarningOrder, BodyWarningsStandAtTheHeaderBeforeThoseInside) {
             "gpif.c:1: warning: table 'InitData_x' is not read: only "
             "'InitData[7] =' is read\n"
             "gpif.c:2: warning: WaveData bank 0 holds 129 values, not 128\n"
-            "gpif.c:4: warning: 1 values inside a comment were read into "
+            "gpif.c:4: warning: 1 value inside a comment was read into "
             "WaveData bank 0\n"
-            "gpif.c:23: warning: FlowStates bank 3 holds 1 values, not 36\n"
+            "gpif.c:23: warning: FlowStates bank 3 holds 1 value, not 36\n"
             "gpif.c:23: warning: FlowStates bank 3 is not in the image: bank "
             "3 has no WaveData table\n"
             "gpif.c:27: warning: IFCONFIG is set again: 0x02 replaces 0x01\n"
@@ -79,7 +79,7 @@ TEST(WarningCap, ShowsTheFirstFiftyAndCountsTheRest) {
   // A whole-source warning then is one too many.
   EXPECT_EQ(printed_warnings(renamed_tables(50) + init_table() + wave_table() +
                              flow_table()),
-            expected + "gpif.c: warning: 1 more warnings not shown\n");
+            expected + "gpif.c: warning: 1 more warning not shown\n");
 }
 
 TEST(WarningCap, AWarningKnownLateStillLandsAtItsLine) {
@@ -92,7 +92,7 @@ TEST(WarningCap, AWarningKnownLateStillLandsAtItsLine) {
     comment_lines += "/* 0x01 */\n";
     if (line < 3 + 49) {
       comment_warnings += "gpif.c:" + std::to_string(line) +
-                          ": warning: 1 values inside a comment were read "
+                          ": warning: 1 value inside a comment was read "
                           "into WaveData bank 0\n";
     }
   }

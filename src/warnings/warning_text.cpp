@@ -31,6 +31,36 @@ std::string bytes_of(TableKind table) {
   return std::to_string(table_size(table)) + " bytes";
 }
 
+// What a description warning says of its first cell: "interval 3 IF/Wait
+// is 'Wait 2', described as 'IF' (and 6 more cells)", and why it matters.
+std::string description_difference(const Warning& warning) {
+  std::string text = " is not what its description says: ";
+  if (warning.kind == Warning::Kind::WaveformDescription) {
+    text += warning.column == kIdleColumn
+                ? std::string("Idle ")
+                : "interval " + std::to_string(warning.column) + " ";
+  }
+  text += std::string(warning.text_view()) + " is " +
+          (warning.given.empty() ? std::string("empty")
+                                 : quoted(warning.given.view())) +
+          ", described as " + quoted(warning.described.view());
+  if (warning.count != 0) {
+    text += " (and " + counted(warning.count, "more cell") + ")";
+  }
+  return text +
+         "; saving the file from the design tool writes the description "
+         "back [-W" +
+         std::string(kDescriptionWarnings) + "]";
+}
+
+std::string waveform_of(const Warning& warning) {
+  std::string text;
+  if (warning.bank != 0) text += "bank " + std::to_string(warning.bank) + " ";
+  text += "waveform " + std::to_string(warning.waveform);
+  if (!warning.name.empty()) text += " " + quoted(warning.name.view());
+  return text;
+}
+
 // "InitData", or a banked table with its bank: "WaveData bank 2".
 std::string table_of(const Warning& warning) {
   std::string text(table_name(warning.table));
@@ -79,11 +109,12 @@ std::string describe(const Warning& warning) {
     case Warning::Kind::TableNotRead:
       return table_not_read(warning);
     case Warning::Kind::ValuesInComment:
-      return std::to_string(warning.count) +
-             " values inside a comment were read into " + table_of(warning);
+      return counted(warning.count, "value") + " inside a comment " +
+             (warning.count == 1 ? "was" : "were") + " read into " +
+             table_of(warning);
     case Warning::Kind::TableSize:
-      return table_of(warning) + " holds " + std::to_string(warning.count) +
-             " values, not " + std::to_string(table_size(warning.table));
+      return table_of(warning) + " holds " + counted(warning.count, "value") +
+             ", not " + std::to_string(table_size(warning.table));
     case Warning::Kind::NotClosed:
       return table_of(warning) + " is not closed by " + quoted(kTableBodyEnd);
     case Warning::Kind::IfconfigNotPlain:
@@ -115,8 +146,17 @@ std::string describe(const Warning& warning) {
       return std::string(table_name(TableKind::FlowStates)) + " bank " + bank +
              " is not in the image: bank " + bank + " has no " +
              std::string(table_name(TableKind::WaveData)) + " table";
+    case Warning::Kind::WaveformDescription:
+      return waveform_of(warning) + description_difference(warning);
+    case Warning::Kind::InitDescription:
+      return "the initialization" + description_difference(warning);
   }
   return {};
+}
+
+std::string counted(std::size_t count, std::string_view noun) {
+  return std::to_string(count) + " " + std::string(noun) +
+         (count == 1 ? "" : "s");
 }
 
 }  // namespace wfpack

@@ -1,0 +1,35 @@
+// Which bank each description applies to: the bank of the first WaveData
+// table after it, as the design tool writes a file for each bank with the
+// descriptions above its tables.
+#include "format/descriptions.h"
+
+namespace wfpack {
+
+void Descriptions::wave_table(std::size_t bank) {
+  block_ = Block::None;
+  if (bank < kBankCount) {
+    for (std::size_t i = 0; i < kWaveformsPerBank; ++i) {
+      if (!pending_described_[i]) continue;
+      waves_[bank][i] = pending_[i];
+      described_[bank][i] = true;
+    }
+    if (pending_named_) {
+      names_[bank] = pending_names_;
+      named_[bank] = true;
+    }
+  }
+  pending_described_ = {};
+  pending_named_ = false;
+}
+
+const WaveDescription* Descriptions::waveform(std::size_t bank,
+                                              std::size_t index) const {
+  return described_[bank][index] ? &waves_[bank][index] : nullptr;
+}
+
+const DesignNames& Descriptions::names(std::size_t bank) const {
+  if (named_[bank] || !pending_named_) return names_[bank];
+  return pending_names_;
+}
+
+}  // namespace wfpack
