@@ -55,7 +55,7 @@ TEST_P(SourceArrival, ExampleFillsTwoBanks) {
   const GpifImage image = scan(example_source());
   EXPECT_EQ(image.IfConfig, 0xCE);
   EXPECT_EQ(image.InitData,
-            (std::array<std::uint8_t, 7>{0xA0, 0, 0, 0, 0xEE, 0x4E, 0}));
+            (std::array<std::uint8_t, 7>{0xA0, 0, 0, 0x07, 0xEE, 0x4E, 0}));
   EXPECT_EQ(image.BankUsed, (std::array<bool, 8>{true, false, true, false,
                                                  false, false, false, false}));
 }
