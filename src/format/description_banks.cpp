@@ -28,8 +28,7 @@ const WaveDescription* Descriptions::waveform(std::size_t bank,
 }
 
 const DesignNames& Descriptions::names(std::size_t bank) const {
-  if (named_[bank] || !pending_named_) return names_[bank];
-  return pending_names_;
+  return named_[bank] ? names_[bank] : last_names_;
 }
 
 }  // namespace wfpack

@@ -108,6 +108,7 @@ void Descriptions::end_block() {
     case Block::Names:
       pending_names_ = names_read_;
       pending_named_ = true;
+      last_names_ = names_read_;
       init_.drive_lines = init_read_.drive_lines;
       init_.drives = init_read_.drives;
       init_described_ = true;

@@ -63,7 +63,8 @@ class Descriptions {
   // The description of a bank's waveform, or nullptr.
   const WaveDescription* waveform(std::size_t bank, std::size_t index) const;
   // The names of a bank: those described before its WaveData table, else
-  // those of a names block no table follows; empty where none are given.
+  // those of the source's last names block, as a file has one for all its
+  // banks; empty where none are given.
   const DesignNames& names(std::size_t bank) const;
   // nullptr where the source describes no initialization.
   const InitDescription* initialization() const {
@@ -90,6 +91,7 @@ class Descriptions {
   std::array<bool, kWaveformsPerBank> pending_described_{};
   DesignNames pending_names_;
   bool pending_named_ = false;
+  DesignNames last_names_;
 
   std::array<std::array<WaveDescription, kWaveformsPerBank>, kBankCount>
       waves_{};
