@@ -23,6 +23,7 @@ struct OptionCase {
 
 const std::string kHint = "\nTry 'wfpack --help' for the options.\n";
 const std::string kUnknown = "wfpack: unknown option '--Werror'" + kHint;
+const std::string kUnknownShow = "wfpack: unknown option '--show=png'" + kHint;
 const std::string kNoDir = "wfpack: option '-o' needs a directory" + kHint;
 const std::string kNone =
     kBanner + "File open err (no" + kSeparator + "gpif).\n";
@@ -37,6 +38,7 @@ TEST(Options, GiveTheirOutputStatusAndFiles) {
            {{"-q", "-Werror", "-o", "out", "warn.c"}, 1, "", kError, false},
            {{"--output-dir=out", "gpif.c", "-q", "-Werror"}, 0, "", "", true},
            {{"--Werror", "gpif.c"}, 2, "", kUnknown, false},
+           {{"--show=png", "gpif.c"}, 2, "", kUnknownShow, false},
            {{"-q", "-o"}, 2, "", kNoDir, false}}) {
     SCOPED_TRACE(testing::PrintToString(c.arguments));
     const ScratchDir scratch;

@@ -14,6 +14,9 @@ const std::string_view kOptionsHelp =
     "  -Werror                     make warnings errors: no files, exit 1\n"
     "  -Wno-description            do not compare the tables with their "
     "description\n"
+    "  --show[=FORMAT]             print the waveforms, FORMAT text (the "
+    "default),\n"
+    "                              svg or wavedrom, and write no file\n"
     "  -h, --help                  print this help and exit\n"
     "  --version                   print the version and exit\n"
     "  --                          end the options: names follow\n";
@@ -21,6 +24,15 @@ const std::string_view kOptionsHelp =
 namespace {
 
 constexpr std::string_view kOutputDir = "--output-dir";
+constexpr std::string_view kShow = "--show";
+
+// "--show=svg" and the like; nothing for a format wfpack does not know.
+std::optional<ViewFormat> show_format(std::string_view argument) {
+  if (argument == kShow || argument == "--show=text") return ViewFormat::Text;
+  if (argument == "--show=svg") return ViewFormat::Svg;
+  if (argument == "--show=wavedrom") return ViewFormat::WaveJson;
+  return std::nullopt;
+}
 
 CommandLine failure(std::string error) {
   CommandLine line;
@@ -63,6 +75,9 @@ CommandLine parse_command_line(std::span<const char* const> args) {
       line.version = true;
     } else if (argument == "-q" || argument == "--quiet") {
       line.quiet = true;
+    } else if (const std::optional<ViewFormat> format = show_format(argument)) {
+      line.show = true;
+      line.show_format = *format;
     } else if (argument == "-Werror") {
       line.warnings_as_errors = true;
     } else if (const std::optional<bool> on =

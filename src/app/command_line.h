@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "view/view.h"
+
 namespace wfpack {
 
 struct CommandLine {
@@ -14,7 +16,10 @@ struct CommandLine {
   bool quiet = false;                // no banner
   bool warnings_as_errors = false;   // a warning fails the run
   bool compare_descriptions = true;  // -Wdescription, -Wno-description
-  std::string_view output_dir;       // empty: beside the source
+  // --show: print the waveforms in this form, and write no file.
+  bool show = false;
+  ViewFormat show_format = ViewFormat::Text;
+  std::string_view output_dir;  // empty: beside the source
   // The arguments that are no options, and all from "--" on.
   std::vector<std::string_view> names;
   // What is wrong with an option, if anything is; nothing else is set then.

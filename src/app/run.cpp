@@ -11,6 +11,7 @@
 #include "image/gpif_image.h"
 #include "platform/native_file.h"
 #include "reader/source_file.h"
+#include "view/view.h"
 #include "writers/binary_image_file.h"
 #include "writers/c_array_file.h"
 #include "writers/output_file.h"
@@ -56,6 +57,14 @@ bool output_written(OutputStatus status, std::string_view base,
   return false;
 }
 
+BankNames bank_names(const SourceWarnings& warnings) {
+  BankNames names;
+  for (std::size_t bank = 0; bank < kBankCount; ++bank) {
+    names[bank] = warnings.descriptions().names(bank);
+  }
+  return names;
+}
+
 // Converts one source, named as given, with the options of the command
 // line.
 int convert(const CommandLine& line, std::string_view source_name,
@@ -78,6 +87,12 @@ int convert(const CommandLine& line, std::string_view source_name,
                                : base_name_in(line.output_dir, source_name);
   const bool failed = line.warnings_as_errors && !warnings.shown().empty();
   report_warnings(diagnostics, source_name, warnings, failed);
+  if (line.show) {
+    if (failed) return kExitWarningsAsErrors;
+    adjust_ifconfig(image);
+    console << render_view(line.show_format, image, bank_names(warnings));
+    return kExitSuccess;
+  }
   if (failed) {
     // As a compiler leaves no object file: not even one an earlier run
     // wrote, which a build would otherwise take for this source's.
@@ -112,7 +127,8 @@ int run(std::span<const char* const> args, TextOut console,
     console << "wfpack " << WFPACK_VERSION << '\n';
     return kExitSuccess;
   }
-  if (!line.quiet) console << kBanner;
+  // What --show prints is the view alone, for pasting into documents.
+  if (!line.quiet && !line.show) console << kBanner;
   if (line.help) {
     console << kUsage << kOptionsHelp;
     return kExitSuccess;

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "image/gpif_image.h"
@@ -116,8 +117,10 @@ Waveform decode_waveform(const GpifImage& image, std::size_t bank,
 Word cell(const Waveform& waveform, Row row, std::size_t interval);
 // "0", "1", "z", or empty for no level.
 Word level_word(Level level);
-// The words of a decision point's or flow state's logic.
+// The words of a decision point's or flow state's logic, and the logic
+// with its terms named: "TCXpire AND RDY0", "!RDY1 AND RDY0".
 Word function_word(std::uint8_t function);
+std::string logic_text(const Waveform& waveform, const Logic& logic);
 
 // The rows of the design tool's initialization block that InitData
 // decides, in its order.
@@ -142,5 +145,33 @@ struct Initialization {
 };
 
 Initialization decode_initialization(const GpifImage& image);
+
+// The waveforms that serve each transfer, in the order of the select rows.
+enum class Transfer : std::uint8_t {
+  SingleWrite,
+  SingleRead,
+  FifoWrite,
+  FifoRead
+};
+
+// A register's bit fields, each with its value and, where the chip's
+// meaning of that value is known, a few words for it.
+struct BitField {
+  std::string_view name;
+  std::uint8_t value = 0;
+  std::uint8_t width = 1;
+  std::string_view meaning;
+};
+struct Register {
+  std::string_view name;  // empty for a byte the setup code does not load
+  std::uint8_t byte = 0;
+  std::array<BitField, 7> fields{};
+  std::size_t field_count = 0;
+};
+
+Register decode_ifconfig(std::uint8_t byte);
+// The register InitData's byte is loaded into, and the fields of it that
+// are known; the design tool's words are decode_initialization's.
+Register decode_init_register(const GpifImage& image, std::size_t byte);
 
 }  // namespace wfpack

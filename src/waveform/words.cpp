@@ -46,6 +46,17 @@ Word function_word(std::uint8_t function) {
   return kFunctions[function & 3];
 }
 
+std::string logic_text(const Waveform& waveform, const Logic& logic) {
+  const std::string_view a = waveform.term_names[logic.term_a].view();
+  const std::string_view b = waveform.term_names[logic.term_b].view();
+  // The design tool's word for function 3 is "!A AND B".
+  if (logic.function == 3)
+    return "!" + std::string(a) + " AND " + std::string(b);
+  return std::string(a) + " " +
+         std::string(function_word(logic.function).view()) + " " +
+         std::string(b);
+}
+
 Word level_word(Level level) {
   switch (level) {
     case Level::Low:

@@ -1,0 +1,52 @@
+#include "view/shown.h"
+
+namespace wfpack::view {
+
+const DesignNames& first_bank_names(const GpifImage& image,
+                                    const BankNames& names) {
+  for (std::size_t bank = 0; bank < kBankCount; ++bank) {
+    if (image.BankUsed[bank]) return names[bank];
+  }
+  return names[0];
+}
+
+std::string waveform_title(std::size_t bank, std::size_t index,
+                           const Waveform& waveform,
+                           const Initialization& init) {
+  std::string title =
+      "Bank " + std::to_string(bank) + ", waveform " + std::to_string(index);
+  if (!waveform.name.empty()) {
+    title += ": ";
+    title += waveform.name.view();
+  }
+  // In the order a reader looks for them, reads first.
+  constexpr std::pair<Transfer, std::string_view> kRoles[] = {
+      {Transfer::SingleRead, "single read"},
+      {Transfer::SingleWrite, "single write"},
+      {Transfer::FifoRead, "FIFO read"},
+      {Transfer::FifoWrite, "FIFO write"}};
+  std::string roles;
+  for (const auto& [transfer, role] : kRoles) {
+    if (init.selects[static_cast<std::size_t>(transfer)] != index) continue;
+    if (!roles.empty()) roles += ", ";
+    roles += role;
+  }
+  return title + " (" + (roles.empty() ? std::string("none") : roles) + ")";
+}
+
+std::string interval_label(const Waveform& waveform, std::size_t column) {
+  if (column == kIdleColumn) return "Idle";
+  const Interval& interval = waveform.intervals[column];
+  if (!interval.decision) {
+    return std::string(cell(waveform, Row::IfWait, column).view());
+  }
+  return "IF " + logic_text(waveform, interval.logic);
+}
+
+void append_hex(std::string& out, std::uint8_t byte) {
+  constexpr std::string_view kDigits = "0123456789abcdef";
+  const char text[] = {'0', 'x', kDigits[byte >> 4], kDigits[byte & 0x0F]};
+  out.append(text, sizeof text);
+}
+
+}  // namespace wfpack::view

@@ -1,0 +1,45 @@
+// What the views share: the waveforms shown, in bank order, and the words
+// that title them and label their intervals.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "view/view.h"
+
+namespace wfpack::view {
+
+// Calls show(bank, index, waveform) for each waveform of each used bank.
+template <class Show>
+void for_each_waveform(const GpifImage& image, const BankNames& names,
+                       Show&& show) {
+  for (std::size_t bank = 0; bank < kBankCount; ++bank) {
+    if (!image.BankUsed[bank]) continue;
+    for (std::size_t index = 0; index < kWaveformsPerBank; ++index) {
+      show(bank, index, decode_waveform(image, bank, index, names[bank]));
+    }
+  }
+}
+
+// The names of the bank whose names the InitData lines use: the first used
+// bank's, as InitData serves every bank.
+const DesignNames& first_bank_names(const GpifImage& image,
+                                    const BankNames& names);
+
+// "Bank 0, waveform 2: FIFO Rd (FIFO read)": the name where the source
+// gives one, and the transfers GPIFWFSELECT has the waveform serve.
+std::string waveform_title(std::size_t bank, std::size_t index,
+                           const Waveform& waveform,
+                           const Initialization& init);
+
+// "Wait 2", "IF TCXpire AND RDY0"; "Idle" for the idle column.
+std::string interval_label(const Waveform& waveform, std::size_t column);
+
+std::string render_text(const GpifImage& image, const BankNames& names);
+std::string render_svg(const GpifImage& image, const BankNames& names);
+std::string render_wavejson(const GpifImage& image, const BankNames& names);
+
+// "0x4e".
+void append_hex(std::string& out, std::uint8_t byte);
+
+}  // namespace wfpack::view

@@ -1,0 +1,25 @@
+// What --show prints: IFCONFIG and InitData, then every waveform of every
+// used bank, as the design tool's tables (text), as timing diagrams (SVG),
+// or as WaveJSON for WaveDrom. Each view only prints the one decode of the
+// image; none reads a bit itself.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "image/gpif_image.h"
+#include "waveform/waveform.h"
+
+namespace wfpack {
+
+enum class ViewFormat : std::uint8_t { Text, Svg, WaveJson };
+
+// The names the source gives the waveforms, CTL outputs and terms of each
+// bank.
+using BankNames = std::array<DesignNames, kBankCount>;
+
+std::string render_view(ViewFormat format, const GpifImage& image,
+                        const BankNames& names);
+
+}  // namespace wfpack
