@@ -20,9 +20,10 @@ KIND is one of:
             counting its line end) of repeated "0x12,0x34 /* words */ ",
             then "};".
   design    one source as the design tool writes it, for timing a run from
-            start to end: the padded layout's IFCONFIG and InitData, as many
-            of its banks as fit, then the firmware's GpifInit code, padded
-            with comment lines to SIZE_BYTES.
+            start to end: the bundled example's description blocks and bank
+            0 tables, true to each other, then as many of the padded
+            layout's other banks as fit, the example's GpifInit code, and
+            comment lines up to SIZE_BYTES.
 
 The output is built from one repeated chunk of a few MiB, so writing is
 bounded by the disk, not by Python. If OUTPUT already has exactly the size
@@ -240,17 +241,25 @@ def plan_oneline(size):
     ]
 
 
+EXAMPLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..",
+                       "examples", "gpif.c")
+
+
 def plan_design(size):
     """One design-tool source of exactly size bytes."""
+    with open(EXAMPLE, encoding="ascii") as example:
+        text = example.read()
+    # The described bank 0 and InitData; the example's own later banks and
+    # its code follow the padded banks.
+    head = text[:text.index("// Bank 2, written by hand")]
+    code = text[text.index("\nvoid GpifInit"):]
     banks = padded_cycle().split("const char xdata WaveData")
-    code = "".join(CODE_LINES)
-    text = padded_prologue()
-    for bank in banks[1:]:
+    for bank in banks[2:]:
         bank = "const char xdata WaveData" + bank
-        if len(text) + len(bank) + len(code) > size:
+        if len(head) + len(bank) + len(code) > size:
             break
-        text += bank
-    text += code
+        head += bank
+    text = head + code
     if len(text) > size:
         raise SystemExit("size %d is smaller than one design source" % size)
     return [(text.encode() + padding(size - len(text)).encode(), 1)]
