@@ -7,10 +7,14 @@
 #include <string>
 
 #include "support/chunk_feed.h"
+#include "support/source_text.h"
 #include "view/view.h"
 
 namespace wfpack {
 namespace {
+
+using testing_support::example_source;
+using testing_support::kTristateTables;
 
 std::string shown(const std::string& source) {
   GpifImage image;
@@ -25,24 +29,6 @@ std::string shown(const std::string& source) {
   return render_view(ViewFormat::Text, image, names);
 }
 
-std::string example() {
-  std::ifstream in(std::string(WFPACK_SOURCE_DIR) + "/examples/gpif.c",
-                   std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// One waveform, interval 0 a decision point in Tristate mode with CTL0 and
-// CTL1 enabled, and no names block.
-const std::string kTristate =
-    "const char xdata InitData[7] =\n{\n0x00,0x80,0x00,0x13,0x00,0xE4,0x00\n"
-    "};\nconst char xdata WaveData[128] =\n{\n"
-    "0xAF,0x05,0x01,0x01,0x01,0x01,0x01,0x07,\n"
-    "0x19,0x2A,0x00,0x00,0x00,0x00,0x00,0x00,\n"
-    "0x11,0x22,0x22,0x00,0x00,0x00,0x00,0x00,\n"
-    "0xC7,0x00,0x00,0x00,0x00,0x00,0x00,0x3F,\n};\n";
-
 struct ViewCase {
   const char* name;
   std::string source;
@@ -51,7 +37,7 @@ struct ViewCase {
 
 TEST(TextView, PrintsTheDesignToolsTables) {
   for (const ViewCase& c : std::initializer_list<ViewCase>{
-           {"example's registers", example(),
+           {"example's registers", example_source(),
             "IFCONFIG     0xce  IFCLKSRC=1 internal clock, 3048MHZ=1 48 MHz, "
             "IFCLKOE=0, IFCLKPOL=0, ASYNC=1 asynchronous, GSTATE=1 GPIF state "
             "on port pins, IFCFG=10 GPIF master\n"
@@ -69,7 +55,7 @@ TEST(TextView, PrintsTheDesignToolsTables) {
             "SingleRead WF Select 0, FifoWrite WF Select 3, FifoRead WF "
             "Select 2\n"
             "InitData[6]  0x00  GPIFREADYSTAT\n\n"},
-           {"example's FIFO read", example(),
+           {"example's FIFO read", example_source(),
             "\nBank 0, waveform 2: FIFO Rd (FIFO read)\n"
             "Interval     0         1         2         3         4         5"
             "         6     Idle (7)\n"
@@ -105,19 +91,19 @@ TEST(TextView, PrintsTheDesignToolsTables) {
             "         0         0\n"
             "CTL 5        0         0         0         0         0         0"
             "         0         0\n\n"},
-           {"flow state", example(),
+           {"flow state", example_source(),
             "\nFlow state: interval 1, TCXpire AND TCXpire; if 0: RD# 0, WR# "
             "1, CS# 0, CTL 3 0, CTL 4 0, CTL 5 0; if 1: RD# 1, WR# 1, CS# 0, "
             "CTL 3 0, CTL 4 0, CTL 5 0; FLOWHOLDOFF 0x00, FLOWSTB 0x00, "
             "FLOWSTBEDGE 0x01, FLOWSTBHPERIOD 0x02\n\n"},
-           {"Tristate mode, no names", kTristate,
+           {"Tristate mode, no names", kTristateTables,
             "InitData[1]  0x80  GPIFCTLCFG: TRICTL=1 CTL0 to CTL3 "
             "tristate-able; CTL Out Tristate-able Tristate\n"
             "InitData[2]  0x00  GPIFIDLECS\n"
             "InitData[3]  0x13  GPIFIDLECTL: CTL0 1, CTL1 z, CTL2 z, CTL3 z\n"},
-           {"Tristate mode, no names", kTristate,
+           {"Tristate mode, no names", kTristateTables,
             "\nBank 0, waveform 0 (FIFO read)\n"},
-           {"Tristate mode, no names", kTristate,
+           {"Tristate mode, no names", kTristateTables,
             "IF/Wait  IF        Wait 5    Wait 1    Wait 1    Wait 1    Wait 1"
             "    Wait 1\n"
             "  Term A RDY0\n"
@@ -138,7 +124,7 @@ TEST(TextView, PrintsTheDesignToolsTables) {
             "         z         z\n"
             "CTL4\n"
             "CTL5\n\n"},
-           {"roles shared and none", kTristate,
+           {"roles shared and none", kTristateTables,
             "\nBank 0, waveform 3 (single write)\n"}}) {
     EXPECT_NE(shown(c.source).find(c.lines), std::string::npos)
         << c.name << ", expected:\n"

@@ -1,11 +1,11 @@
-// The warning about bytes that are not what their description says: each
-// row contradicted in turn, from either side, and the variants of the
-// design tool's layout, which must stay silent.
+// The warning about bytes that are not what their description says, on the
+// example, whose design the design tool describes true to its bytes: each
+// row of its FIFO read (lines 108 to 125) contradicted in turn, from either
+// side, and the variants of the tool's layout, which must stay silent.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "support/described_design.h"
 #include "support/warning_cases.h"
 
 namespace wfpack {
@@ -21,55 +21,42 @@ std::string said(std::size_t line, const std::string& cell,
          "[-Wdescription]\n";
 }
 
-std::string changed(const std::string& from, const std::string& to,
-                    const std::string& after = "") {
-  return edited(kDescribedDesign, from, to, after);
+// The text with the first "from" after each of "marks", in turn, made "to".
+std::string edited(std::string text, std::initializer_list<const char*> marks,
+                   const std::string& from, const std::string& to) {
+  std::size_t at = 0;
+  for (const char* mark : marks) at = text.find(mark, at);
+  at = text.find(from, at);
+  EXPECT_NE(at, std::string::npos) << from;
+  return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+// In the description of the FIFO read, and in its bytes.
+std::string described(const char* row, const std::string& from,
+                      const std::string& to) {
+  return edited(example_source(), {"// GPIF Waveform 2", row}, from, to);
+}
+std::string bytes(const char* row, const std::string& from,
+                  const std::string& to) {
+  return edited(example_source(), {"// Wave 2\n", row}, from, to);
+}
+std::string init_data(const std::string& to) {
+  return edited(example_source(), {}, "0xA0,0x00,0x00,0x07", to);
 }
 
 const std::string kInit = "the initialization";
-const std::string kOutputs = "0x01,0x00,0x00,0x01,0x01,0x01,0x01,0x01";
-const std::string kCtlRows =
-    "// CTL1         0         0         0         0         0         0    "
-    "     0         0\n"
-    "// CTL2         0         0         0         0         0         0    "
-    "     0         0\n"
-    "// CTL3         0         0         0         0         0         0    "
-    "     0         0\n"
-    "// CTL4         0         0         0         0         0         0    "
-    "     0         0\n"
-    "// CTL5         0         0         0         0         0         0    "
-    "     0         0\n";
-
-// Only CTL0 enabled: the others float, CTL4 and CTL5 are no outputs.
-std::string tristate() {
-  const std::string floating =
-      "         z         z         z         z         z         z         z"
-      "         z\n";
-  std::string text = edited(kDescribedDesign, kCtlRows,
-                            "// CTL1" + floating + "// CTL2" + floating +
-                                "// CTL3" + floating + "// CTL4\n// CTL5\n");
-  text = edited(text, "Binary", "Tristate");
-  text = edited(text, kOutputs, "0x11,0x10,0x10,0x11,0x11,0x11,0x11,0x11");
-  return edited(text, "0xE0,0x00,0x00,0x01", "0xE0,0x80,0x00,0x11");
-}
+const std::string kBlank = "         z         z         z         z";
 
 // Every line with the trailing blanks some versions of the tool keep.
-std::string blanks_kept() {
+std::string blanks_kept(const std::string& source) {
   std::string text;
-  for (std::size_t at = 0; at < kDescribedDesign.size();) {
-    const std::size_t end = kDescribedDesign.find('\n', at);
-    std::string line = kDescribedDesign.substr(at, end - at);
-    if (line.starts_with("//"))
-      line.resize(std::max<std::size_t>(line.size(), 92), ' ');
+  for (std::size_t at = 0; at < source.size();) {
+    std::string line = source.substr(at, source.find('\n', at) - at);
+    at += line.size() + 1;
+    if (line.starts_with("//") && line.size() < 92) line.resize(92, ' ');
     text += line + "\n";
-    at = end + 1;
   }
   return text;
-}
-
-std::string after_the_tables(const std::string& text) {
-  const std::size_t tables = text.find("const char xdata WaveData");
-  return text.substr(tables) + text.substr(0, tables);
 }
 
 class DescriptionWarnings : public testing::TestWithParam<KernelCase> {};
@@ -81,106 +68,126 @@ TEST_P(DescriptionWarnings, AreExactlyTheExpectedLines) {
 INSTANTIATE_TEST_SUITE_P(
     EachRowDescribedOtherwise, DescriptionWarnings,
     with_every_kernel(
-        Case{"AddrMode",
-             changed("// AddrMode Same Val", "// AddrMode Inc Val "),
-             said(45,
+        Case{"AddrMode", described("AddrMode", "Same Val", "Inc Val "),
+             said(108,
                   "interval 0 AddrMode is 'Same Val', described as "
                   "'Inc Val'")},
-        Case{"DataMode", changed("NO Data   Activate", "NO Data   NO Data "),
-             said(46,
+        Case{"DataMode", described("DataMode", "Activate", "NO Data "),
+             said(109,
                   "interval 2 DataMode is 'Activate', described as "
                   "'NO Data'")},
-        Case{"NextData", changed("SameData  NextData", "SameData  SameData"),
-             said(47,
+        Case{"NextData", described("NextData  Same", "NextData", "SameData"),
+             said(110,
                   "interval 2 NextData is 'NextData', described as "
                   "'SameData'")},
-        Case{"IntTrig", changed("Trig No Int   ", "Trig Trig Int "),
-             said(48,
+        Case{"IntTrig", described("Int Trig", "No Int  ", "Trig Int"),
+             said(111,
                   "interval 0 Int Trig is 'No Int', described as "
                   "'Trig Int'")},
-        Case{"IfWait", changed("Wait 2", "Wait 3"),
-             said(49,
+        Case{"IfWait", described("IF/Wait", "Wait 2", "Wait 3"),
+             said(112,
                   "interval 1 IF/Wait is 'Wait 2', described as "
                   "'Wait 3'")},
-        Case{"TermA", changed("TCXpire", "RDY0   ", "//   Term A"),
-             said(50, "interval 3 Term A is 'TCXpire', described as 'RDY0'")},
-        Case{"LFunc", changed("AND", "OR ", "//   LFunc"),
-             said(51, "interval 3 LFunc is 'AND', described as 'OR'")},
-        Case{"TermB", changed("TCXpire", "FIFOFlag", "//   Term B"),
-             said(52,
+        Case{"TermA", described("Term A", "TCXpire", "RDY0   "),
+             said(113,
+                  "interval 3 Term A is 'TCXpire', described as "
+                  "'RDY0'")},
+        Case{"LFunc", described("LFunc", "AND", "OR "),
+             said(114, "interval 3 LFunc is 'AND', described as 'OR'")},
+        Case{"TermB", described("Term B", "TCXpire", "FIFOFlag"),
+             said(115,
                   "interval 3 Term B is 'TCXpire', described as "
                   "'FIFOFlag'")},
-        Case{"Branch1", changed("ThenIdle", "Then 4  "),
-             said(53,
+        Case{"Branch1", described("Branch1", "ThenIdle", "Then 4  "),
+             said(116,
                   "interval 3 Branch1 is 'ThenIdle', described as "
                   "'Then 4'")},
-        Case{"Branch0", changed("Else 0", "Else 6"),
-             said(54,
+        Case{"Branch0", described("Branch0", "Else 0", "Else 6"),
+             said(117,
                   "interval 3 Branch0 is 'Else 0', described as "
                   "'Else 6'")},
-        Case{"ReExec", changed("No\n", "Yes\n", "// Re-Exec"),
-             said(55, "interval 3 Re-Exec is 'No', described as 'Yes'")},
-        Case{"SnglCrc", changed("CRC Default", "CRC CRC    "),
-             said(56,
+        Case{"ReExec", described("Re-Exec", "No", "Yes"),
+             said(118, "interval 3 Re-Exec is 'No', described as 'Yes'")},
+        Case{"SnglCrc", described("Sngl/CRC", "Default", "CRC    "),
+             said(119,
                   "interval 0 Sngl/CRC is 'Default', described as "
                   "'CRC'")},
-        Case{"Ctl", changed("// RD#          1", "// RD#          0"),
-             said(57, "interval 0 RD# is '1', described as '0'")},
-        Case{"InitializationBlock", changed("Sync", "Async"),
-             said(29, "Interface Timing is 'Sync', described as 'Async'",
+        Case{"Ctl", described("RD#", "1", "0"),
+             said(120, "interval 0 RD# is '1', described as '0'")},
+        Case{"InitializationBlock",
+             edited(example_source(), {}, "Async", "Sync"),
+             said(37, "Interface Timing is 'Async', described as 'Sync'",
                   kInit)}),
     case_name);
 
 INSTANTIATE_TEST_SUITE_P(
     BytesEditedByHand, DescriptionWarnings,
     with_every_kernel(
-        Case{"ABitSet", changed("0x06,0x01,0x00", "0x06,0x01,0x10"),
-             said(48,
+        Case{"ABitSet", bytes("Opcode", "0x01,     0x00", "0x01,     0x10"),
+             said(111,
                   "interval 4 Int Trig is 'Trig Int', described as "
                   "'No Int'")},
-        Case{"IdleLevel", changed("0x00,0x01,0xEE", "0x00,0x21,0xEE"),
-             said(62, "Idle CTL5 is '1', described as '0'")},
+        Case{"ALevel", bytes("Output", "0x03", "0x13"),
+             said(124, "interval 0 CTL 4 is '1', described as '0'")},
         Case{"WaveformReplaced",
-             changed("0x01,0x02,0x01,0x38,0x01,0x01,0x01,0x07,\n"
-                     "/* Wave 2 Opcode */ 0x00,0x00,0x06,0x01",
-                     "0x01,0x01,0x01,0x01,0x01,0x01,0x01,0x07,\n"
-                     "/* Wave 2 Opcode */ 0x00,0x00,0x00,0x00"),
-             said(46,
+             edited(bytes("LenBr", "0x02,     0x01,     0x38",
+                          "0x01,     0x01,     0x01"),
+                    {"// Wave 2\n", "Opcode"}, "0x06,     0x01",
+                    "0x00,     0x00"),
+             said(109,
                   "interval 2 DataMode is 'NO Data', described as "
                   "'Activate' (and 9 more cells)")},
-        Case{"CtlMadeOpenDrain", changed("0xE0,0x00", "0xE0,0x01"),
-             said(10, "CTL 0 is 'Drain', described as 'CMOS'", kInit)},
+        Case{"CtlMadeOpenDrain", init_data("0xA0,0x01,0x00,0x07"),
+             said(16, "CTL 0 is 'Drain', described as 'CMOS'", kInit)},
         Case{"InBankThree",
-             edited(edited(changed("Wait 2", "Wait 3"), "WaveData[",
-                           "WaveData3["),
-                    "FlowStates[", "FlowStates3["),
-             said(49, "interval 1 IF/Wait is 'Wait 2', described as 'Wait 3'",
+             edited(edited(described("IF/Wait", "Wait 2", "Wait 3"), {},
+                           "WaveData[", "WaveData3["),
+                    {}, "FlowStates[", "FlowStates3["),
+             said(112, "interval 1 IF/Wait is 'Wait 2', described as 'Wait 3'",
                   "bank 3 waveform 2 'FIFO Rd'")}),
     case_name);
 
 INSTANTIATE_TEST_SUITE_P(
     TheToolsVariants, DescriptionWarnings,
     with_every_kernel(
-        Case{"AsWritten", kDescribedDesign, ""},
-        Case{"TrailingBlanksKept", blanks_kept(), ""},
+        Case{"AsWritten", example_source(), ""},
+        Case{"TrailingBlanksKept", blanks_kept(example_source()), ""},
         Case{"NoReExecNorSnglCrcRow",
-             changed("// Re-Exec                                No\n"
-                     "// Sngl/CRC Default   Default   Default   Default   "
-                     "Default   Default   Default\n",
-                     ""),
+             edited(example_source(), {"// GPIF Waveform 2"},
+                    "// Re-Exec                                No\n// Sngl/CRC "
+                    "Default   Default   Default   Default   Default   "
+                    "Default   Default\n",
+                    ""),
              ""},
-        Case{"TristateMode", tristate(), ""},
-        Case{"CtlLabelledUnlikeItsName", changed("// RD# ", "// CTL0"), ""},
+        Case{"TristateMode",
+             "// DO NOT EDIT ...\n// GPIF Waveform 0:\n// IF/Wait  IF        "
+             "Wait 5\n// CTL0         1         z         z" +
+                 kBlank + "         1\n// CTL1         z         1         1" +
+                 kBlank + "         z\n// CTL2         z         z         z" +
+                 kBlank +
+                 "         z\n// CTL3\n// CTL4\n// CTL5\n"
+                 "// END DO NOT EDIT\n" +
+                 kTristateTables + flow_table() + kIfconfigLine,
+             ""},
+        Case{"CtlLabelledUnlikeItsName", described("RD#", "RD# ", "CTL0"), ""},
         Case{"SingleBitSetAndSaid",
-             edited(changed("0x06,0x01,0x00,0x00", "0x06,0x01,0x00,0x20"),
-                    "Default   Default\n", "CRC       Default\n"),
+             edited(bytes("Opcode", "0x00,     0x00,     0x00,\n",
+                          "0x20,     0x00,     0x00,\n"),
+                    {"// GPIF Waveform 2", "Sngl/CRC"}, "Default   Default\n",
+                    "CRC       Default\n"),
              ""},
-        Case{"NoWaveDataAfterIt", after_the_tables(changed("Wait 2", "Wait 3")),
+        Case{"NoWaveDataAfterIt",
+             [] {
+               const std::string text =
+                   described("IF/Wait", "Wait 2", "Wait 3");
+               const std::size_t tables = text.find("#include");
+               return text.substr(tables) + text.substr(0, tables);
+             }(),
              ""}),
     case_name);
 
 TEST(DescriptionWarnings, AreNotGivenWhenTurnedOff) {
-  const std::string source = changed("Wait 2", "Wait 3");
+  const std::string source = described("IF/Wait", "Wait 2", "Wait 3");
   GpifImage image;
   SourceWarnings warnings(false);
   scan_in_chunks(source, source.size(), best_kernel(), image, warnings);
