@@ -9,18 +9,10 @@ namespace wfpack::view {
 
 namespace {
 
+// WaveDrom's steps are the levels' own words: '0', '1' and 'z'.
 char wave_char(Level level) {
-  switch (level) {
-    case Level::Low:
-      return '0';
-    case Level::High:
-      return '1';
-    case Level::Floating:
-      return 'z';
-    case Level::None:
-      break;
-  }
-  return 'x';
+  const Word word = level_word(level);
+  return word.empty() ? 'x' : word.view().front();
 }
 
 // Steps that repeat the one before are written '.', as WaveDrom's own
