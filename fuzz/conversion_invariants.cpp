@@ -13,6 +13,7 @@
 #include "support/chunk_feed.h"
 #include "support/reference_scan.h"
 #include "warnings/source_warnings.h"
+#include "view/view.h"
 #include "writers/c_array_file.h"
 
 namespace wfpack {
@@ -146,6 +147,16 @@ void check_conversion_invariants(std::string_view input,
           "image size");
 
   check_c_array_text(image, "gpif_dat");
+
+  // Every view prints every source, whatever its names hold.
+  BankNames names;
+  for (std::size_t bank = 0; bank < kBankCount; ++bank) {
+    names[bank] = whole.warnings.descriptions().names(bank);
+  }
+  for (const ViewFormat format :
+       {ViewFormat::Text, ViewFormat::Svg, ViewFormat::WaveJson}) {
+    require(!render_view(format, image, names).empty(), "every view prints");
+  }
 
   // The input's first line taken as a source name.
   const std::string_view name = input.substr(0, input.find_first_of("\n"));
