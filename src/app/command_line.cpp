@@ -2,11 +2,17 @@
 
 #include <utility>
 
+#include "writers/storage_class.h"
+
 namespace wfpack {
 
 const std::string_view kOptionsHelp =
-    "  -o DIR, --output-dir[=]DIR  write both files into DIR, which must "
+    "  -o DIR, --output-dir=DIR    write the files into DIR, which must "
     "exist\n"
+    "  --header                    also write a C header with the image's "
+    "layout\n"
+    "  --storage=CLASS             array storage: const, __code, code, "
+    "__xdata, xdata\n"
     "  -q, --quiet                 print no banner\n"
     "  -Werror                     make warnings errors: no files, exit 1\n"
     "  -h, --help                  print this help and exit\n"
@@ -15,7 +21,9 @@ const std::string_view kOptionsHelp =
 
 namespace {
 
+constexpr std::string_view kOutput = "-o";
 constexpr std::string_view kOutputDir = "--output-dir";
+constexpr std::string_view kStorage = "--storage";
 
 CommandLine failure(std::string error) {
   CommandLine line;
@@ -28,6 +36,25 @@ CommandLine failure(std::string error) {
 // a name; "-" alone is a name.
 bool is_option(std::string_view argument) {
   return argument.size() > 1 && argument.front() == '-';
+}
+
+// Whether argument is the option name, with or without its value: "-o" and
+// "-oDIR", "--storage" and "--storage=CLASS".
+bool names_option(std::string_view argument, std::string_view name) {
+  if (!argument.starts_with(name)) return false;
+  const std::string_view rest = argument.substr(name.size());
+  return rest.empty() || !name.starts_with("--") || rest.front() == '=';
+}
+
+// The value of an option that takes one, as getopt finds it: after a long
+// name's "=", right after a short one's letter, or else the next argument,
+// which is then used up. Empty when there is none.
+std::string_view option_value(std::string_view argument, std::string_view name,
+                              std::span<const char* const> args,
+                              std::size_t& i) {
+  const std::string_view rest = argument.substr(name.size());
+  if (!rest.empty()) return name.starts_with("--") ? rest.substr(1) : rest;
+  return i + 1 < args.size() ? std::string_view(args[++i]) : rest;
 }
 
 }  // namespace
@@ -49,19 +76,24 @@ CommandLine parse_command_line(std::span<const char* const> args) {
       line.quiet = true;
     } else if (argument == "-Werror") {
       line.warnings_as_errors = true;
-    } else if (argument == "-o" || argument == kOutputDir ||
-               argument.starts_with(std::string(kOutputDir) + "=")) {
-      const std::size_t equals = argument.find('=');
-      if (equals != std::string_view::npos) {
-        line.output_dir = argument.substr(equals + 1);
-      } else if (i + 1 < args.size()) {
-        line.output_dir = args[++i];
-      } else {
-        line.output_dir = {};
-      }
+    } else if (names_option(argument, kOutput) ||
+               names_option(argument, kOutputDir)) {
+      const std::string_view name =
+          names_option(argument, kOutput) ? kOutput : kOutputDir;
+      line.output_dir = option_value(argument, name, args, i);
       if (line.output_dir.empty()) {
-        const std::string_view name = argument.substr(0, equals);
         return failure("option '" + std::string(name) + "' needs a directory");
+      }
+    } else if (argument == "--header") {
+      line.header = true;
+    } else if (names_option(argument, kStorage)) {
+      line.storage = option_value(argument, kStorage, args, i);
+      if (line.storage.empty()) {
+        return failure("option '--storage' needs a storage class");
+      }
+      if (!is_storage_class(line.storage)) {
+        return failure("unknown storage class '" + std::string(line.storage) +
+                       "'");
       }
     } else {
       return failure("unknown option '" + std::string(argument) + "'");

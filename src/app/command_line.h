@@ -14,6 +14,8 @@ struct CommandLine {
   bool quiet = false;               // no banner
   bool warnings_as_errors = false;  // a warning fails the run
   std::string_view output_dir;      // empty: beside the source
+  bool header = false;              // also the layout header
+  std::string_view storage;         // the array's storage class, if any
   // The arguments that are no options, and all from "--" on.
   std::vector<std::string_view> names;
   // What is wrong with an option, if anything is; nothing else is set then.
