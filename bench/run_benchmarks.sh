@@ -17,6 +17,8 @@
 #   ONELINE_MIB   length of the single line of oneline.c in MiB (default 1024)
 #   PAIRS         alternating cp and wfpack runs on design.c, a 16 KiB
 #                 design-tool source, for the start-up figure (default 31)
+#   WFPACK_OPTIONS  options for every wfpack run, split at blanks, such as
+#                 "--header --storage=const" (default: none)
 #
 # Quick run: PADDED_MIB=16 PACKED_MIB=16 COMMENTS_MIB=16 ONELINE_MIB=64 RUNS=3 bench/run_benchmarks.sh
 #
@@ -34,6 +36,7 @@ packed_mib=${PACKED_MIB:-256}
 comments_mib=${COMMENTS_MIB:-256}
 oneline_mib=${ONELINE_MIB:-1024}
 pairs=${PAIRS:-31}
+read -r -a wfpack_options <<< "${WFPACK_OPTIONS:-}"
 
 # Targets: wfpack on each 256 MiB source within this factor of `wc -l`, on
 # the single long line within this factor, every run's peak RSS below this
@@ -169,7 +172,7 @@ for src in "${sources[@]}"; do
     for ((i = 1; i <= runs; i++)); do
         run_timed wc -l "$path"
         wc_secs+=("$run_secs") wc_rsss+=("$run_rss")
-        run_timed "$wfpack" "$path"
+        run_timed "$wfpack" "${wfpack_options[@]}" "$path"
         wf_secs+=("$run_secs") wf_rsss+=("$run_rss")
         say "  run $i: wc -l ${wc_secs[-1]} s ${wc_rsss[-1]} KiB, wfpack ${wf_secs[-1]} s ${wf_rsss[-1]} KiB"
     done
@@ -194,7 +197,7 @@ say "timing design.c against cp ($pairs pairs)"
 cp_secs=() start_secs=()
 for ((i = 1; i <= pairs; i++)); do
     cp_secs+=("$(wall cp -- "$bench_dir/design.c" "$bench_dir/design_copy.c")")
-    start_secs+=("$(wall "$wfpack" "$bench_dir/design.c")")
+    start_secs+=("$(wall "$wfpack" "${wfpack_options[@]}" "$bench_dir/design.c")")
 done
 cp_med=$(median "${cp_secs[@]}")
 start_med=$(median "${start_secs[@]}")
@@ -211,7 +214,7 @@ echo "## wfpack benchmarks"
 echo
 echo "- Date: $(date -u '+%Y-%m-%d %H:%M UTC')"
 echo "- Machine: $cpu, $(nproc) CPUs ($(uname -sm))"
-echo "- wfpack: revision $revision"
+echo "- wfpack: revision $revision${WFPACK_OPTIONS:+, options $WFPACK_OPTIONS}"
 echo "- Runs: $runs of each command per source, alternating; times are medians"
 echo "- Timing: $clock_note"
 echo

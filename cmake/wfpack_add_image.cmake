@@ -1,16 +1,19 @@
 # wfpack_add_image(<name> SOURCE <gpif.c> [OUTPUT_DIRECTORY <dir>]
-#                  [WARNINGS_AS_ERRORS])
+#                  [HEADER] [STORAGE <class>] [WARNINGS_AS_ERRORS])
 #
 # Packs the GPIF design tool's source into a C array file and a binary image
 # at build time, written into <dir> (default:
 # ${CMAKE_CURRENT_BINARY_DIR}/<name>; a relative <dir> is taken from
 # ${CMAKE_CURRENT_BINARY_DIR}): nothing is written into the source tree. A
-# relative SOURCE is taken from ${CMAKE_CURRENT_SOURCE_DIR}. With
+# relative SOURCE is taken from ${CMAKE_CURRENT_SOURCE_DIR}. With HEADER a C
+# header with the image's layout is written too (--header); STORAGE declares
+# the array const, __code, code, __xdata or xdata (--storage). With
 # WARNINGS_AS_ERRORS a warning about the source fails the build.
 #
 # Sets, in the caller's scope:
 #   <name>_C_ARRAY  full path of the C array file, <base>_dat.c
 #   <name>_BINARY   full path of the binary image, <base>_dat.bin
+#   <name>_HEADER   with HEADER, full path of the header, <base>_dat.h
 # where <base> is the source's file name up to its first period.
 #
 # Both files come from one custom command that reruns whenever the source or
@@ -24,8 +27,8 @@
 # find_package(wfpack), or the one built alongside after add_subdirectory()
 # or FetchContent.
 function(wfpack_add_image name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "WARNINGS_AS_ERRORS"
-    "SOURCE;OUTPUT_DIRECTORY" "")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "WARNINGS_AS_ERRORS;HEADER"
+    "SOURCE;OUTPUT_DIRECTORY;STORAGE" "")
   if(arg_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR
       "wfpack_add_image(${name}): unknown arguments: ${arg_UNPARSED_ARGUMENTS}")
@@ -58,15 +61,24 @@ function(wfpack_add_image name)
   if(arg_WARNINGS_AS_ERRORS)
     list(APPEND options -Werror)
   endif()
+  if(arg_STORAGE)
+    list(APPEND options "--storage=${arg_STORAGE}")
+  endif()
 
   # wfpack names its outputs after the file name up to its first period.
   string(REGEX REPLACE "\\..*$" "" base "${file_name}")
   set(c_array "${output_dir}/${base}_dat.c")
   set(binary "${output_dir}/${base}_dat.bin")
+  set(outputs "${c_array}" "${binary}")
+  if(arg_HEADER)
+    list(APPEND options --header)
+    list(APPEND outputs "${output_dir}/${base}_dat.h")
+    set(${name}_HEADER "${output_dir}/${base}_dat.h" PARENT_SCOPE)
+  endif()
 
   # wfpack creates no folder: the output folder is made first.
   add_custom_command(
-    OUTPUT "${c_array}" "${binary}"
+    OUTPUT ${outputs}
     COMMAND "${CMAKE_COMMAND}" -E make_directory "${output_dir}"
     COMMAND "$<TARGET_FILE:wfpack::wfpack>" ${options} -o "${output_dir}" --
       "${source}"

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "support/child_process.h"
-#include "support/wfpack_binary.h"
 #include "support/console_texts.h"
 #include "support/failing_files.h"
 #include "support/scratch_dir.h"
+#include "support/wfpack_binary.h"
 
 namespace {
 
@@ -20,6 +20,7 @@ namespace fs = std::filesystem;
 using wfpack::testing_support::console_lines;
 using wfpack::testing_support::kBanner;
 using wfpack::testing_support::kFailureExitStatus;
+using wfpack::testing_support::kNoFile;
 using wfpack::testing_support::kUsage;
 using wfpack::testing_support::Outcome;
 
@@ -57,12 +58,14 @@ TEST_F(Binary, WrongArgumentCountShowsUsage) {
 
 TEST_F(Binary, UnopenableSourceExitsWith255) {
   fs::create_directory(dir_ / "sources.c");
-  for (const char* name : {"missing.c", "sources.c"}) {
+  for (const std::string name : {"missing.c", "sources.c"}) {
+    const std::string why = name == "missing.c" ? kNoFile : "Is a directory";
     const Outcome outcome = wfpack({name});
     EXPECT_EQ(outcome.status, kFailureExitStatus) << name;
     EXPECT_EQ(outcome.output, console_lines(kBanner + "File open err (" +
                                             std::string(name) + ").\n"));
-    EXPECT_EQ(outcome.errors, "") << name;
+    EXPECT_EQ(outcome.errors, console_lines("wfpack: cannot open '" + name +
+                                            "': " + why + "\n"));
     EXPECT_FALSE(has_outputs("missing"));
     EXPECT_FALSE(has_outputs("sources"));
   }

@@ -4,12 +4,17 @@
 #include <utility>
 
 #include "warnings/source_warnings.h"
+#include "writers/storage_class.h"
 
 namespace wfpack {
 
 const std::string_view kOptionsHelp =
-    "  -o DIR, --output-dir[=]DIR  write both files into DIR, which must "
+    "  -o DIR, --output-dir=DIR    write the files into DIR, which must "
     "exist\n"
+    "  --header                    also write a C header with the image's "
+    "layout\n"
+    "  --storage=CLASS             array storage: const, __code, code, "
+    "__xdata, xdata\n"
     "  -q, --quiet                 print no banner\n"
     "  -Werror                     make warnings errors: no files, exit 1\n"
     "  -Wno-description            do not compare the tables with their "
@@ -23,6 +28,7 @@ const std::string_view kOptionsHelp =
 
 namespace {
 
+constexpr std::string_view kOutput = "-o";
 constexpr std::string_view kOutputDir = "--output-dir";
 constexpr std::string_view kShow = "--show";
 
@@ -33,6 +39,7 @@ std::optional<ViewFormat> show_format(std::string_view argument) {
   if (argument == "--show=wavedrom") return ViewFormat::WaveJson;
   return std::nullopt;
 }
+constexpr std::string_view kStorage = "--storage";
 
 CommandLine failure(std::string error) {
   CommandLine line;
@@ -56,6 +63,25 @@ std::optional<bool> warning_switch(std::string_view argument,
   if (!on) argument.remove_prefix(3);
   if (argument != name) return std::nullopt;
   return on;
+}
+
+// Whether argument is the option name, with or without its value: "-o" and
+// "-oDIR", "--storage" and "--storage=CLASS".
+bool names_option(std::string_view argument, std::string_view name) {
+  if (!argument.starts_with(name)) return false;
+  const std::string_view rest = argument.substr(name.size());
+  return rest.empty() || !name.starts_with("--") || rest.front() == '=';
+}
+
+// The value of an option that takes one, as getopt finds it: after a long
+// name's "=", right after a short one's letter, or else the next argument,
+// which is then used up. Empty when there is none.
+std::string_view option_value(std::string_view argument, std::string_view name,
+                              std::span<const char* const> args,
+                              std::size_t& i) {
+  const std::string_view rest = argument.substr(name.size());
+  if (!rest.empty()) return name.starts_with("--") ? rest.substr(1) : rest;
+  return i + 1 < args.size() ? std::string_view(args[++i]) : rest;
 }
 
 }  // namespace
@@ -83,19 +109,24 @@ CommandLine parse_command_line(std::span<const char* const> args) {
     } else if (const std::optional<bool> on =
                    warning_switch(argument, kDescriptionWarnings)) {
       line.compare_descriptions = *on;
-    } else if (argument == "-o" || argument == kOutputDir ||
-               argument.starts_with(std::string(kOutputDir) + "=")) {
-      const std::size_t equals = argument.find('=');
-      if (equals != std::string_view::npos) {
-        line.output_dir = argument.substr(equals + 1);
-      } else if (i + 1 < args.size()) {
-        line.output_dir = args[++i];
-      } else {
-        line.output_dir = {};
-      }
+    } else if (names_option(argument, kOutput) ||
+               names_option(argument, kOutputDir)) {
+      const std::string_view name =
+          names_option(argument, kOutput) ? kOutput : kOutputDir;
+      line.output_dir = option_value(argument, name, args, i);
       if (line.output_dir.empty()) {
-        const std::string_view name = argument.substr(0, equals);
         return failure("option '" + std::string(name) + "' needs a directory");
+      }
+    } else if (argument == "--header") {
+      line.header = true;
+    } else if (names_option(argument, kStorage)) {
+      line.storage = option_value(argument, kStorage, args, i);
+      if (line.storage.empty()) {
+        return failure("option '--storage' needs a storage class");
+      }
+      if (!is_storage_class(line.storage)) {
+        return failure("unknown storage class '" + std::string(line.storage) +
+                       "'");
       }
     } else {
       return failure("unknown option '" + std::string(argument) + "'");

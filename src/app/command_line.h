@@ -20,6 +20,8 @@ struct CommandLine {
   bool show = false;
   ViewFormat show_format = ViewFormat::Text;
   std::string_view output_dir;  // empty: beside the source
+  bool header = false;          // also the layout header
+  std::string_view storage;     // the array's storage class, if any
   // The arguments that are no options, and all from "--" on.
   std::vector<std::string_view> names;
   // What is wrong with an option, if anything is; nothing else is set then.

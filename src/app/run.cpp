@@ -14,6 +14,7 @@
 #include "view/view.h"
 #include "writers/binary_image_file.h"
 #include "writers/c_array_file.h"
+#include "writers/layout_header_file.h"
 #include "writers/output_file.h"
 
 namespace wfpack {
@@ -39,19 +40,33 @@ bool is_directory(std::string_view name) {
   return std::filesystem::is_directory(platform::native_path(name), ignored);
 }
 
+// Tells on diagnostics, as compilers do, the file's full name and why the
+// system failed what was done with it; the message on the console, which
+// build scripts read, stays as it was. A directory where a file was meant
+// is said to be one.
+void explain(TextOut& diagnostics, std::string_view action,
+             std::string_view name, platform::Failure failure) {
+  if (is_directory(name)) failure = platform::directory_failure();
+  diagnostics << "wfpack: cannot " << action << " '" << name
+              << "': " << platform::failure_text(failure) << '\n';
+}
+
 // Reports an output file that was not written. A file that cannot be
 // created is named by the base name, as firmware build scripts expect; a
 // failed write names the file itself.
-bool output_written(OutputStatus status, std::string_view base,
-                    std::string_view file_name, TextOut& console) {
+bool output_written(OutputStatus status, platform::Failure failure,
+                    std::string_view base, std::string_view file_name,
+                    TextOut& console, TextOut& diagnostics) {
   switch (status) {
     case OutputStatus::Written:
       return true;
     case OutputStatus::OpenFailed:
       report(console, "open", base);
+      explain(diagnostics, "create", file_name, failure);
       return false;
     case OutputStatus::WriteFailed:
       report(console, "write", file_name);
+      explain(diagnostics, "write", file_name, failure);
       return false;
   }
   return false;
@@ -71,15 +86,22 @@ int convert(const CommandLine& line, std::string_view source_name,
             TextOut& console, TextOut& diagnostics) {
   std::FILE* source = platform::open_file(source_name, "rb");
   if (source == nullptr) {
+    const platform::Failure failure = platform::last_failure();
     report(console, "open", source_name);
+    explain(diagnostics, "open", source_name, failure);
     return kExitFailure;
   }
   GpifImage image;
   SourceWarnings warnings(line.compare_descriptions);
   const ScanStatus status = scan_source_file(source, image, warnings);
+  const platform::Failure failure = status == ScanStatus::ReadFailed
+                                        ? platform::last_failure()
+                                        : platform::Failure{};
   std::fclose(source);
   if (status == ScanStatus::ReadFailed) {
-    report(console, is_directory(source_name) ? "open" : "read", source_name);
+    const std::string_view action = is_directory(source_name) ? "open" : "read";
+    report(console, action, source_name);
+    explain(diagnostics, action, source_name, failure);
     return kExitFailure;
   }
   const std::string base = line.output_dir.empty()
@@ -98,16 +120,28 @@ int convert(const CommandLine& line, std::string_view source_name,
     // wrote, which a build would otherwise take for this source's.
     remove_earlier_output(c_array_file_name(base));
     remove_earlier_output(binary_image_file_name(base));
+    if (line.header) remove_earlier_output(layout_header_file_name(base));
     return kExitWarningsAsErrors;
   }
 
   adjust_ifconfig(image);
-  // The C array file is complete and closed before the binary is created.
+  // Each file is complete and closed before the next is created: the C
+  // array file, the binary, the header.
   const std::string array_name = c_array_name(file_name_of(base));
-  if (!output_written(write_c_array_file(image, base, array_name), base,
-                      c_array_file_name(base), console) ||
-      !output_written(write_binary_image_file(image, base), base,
-                      binary_image_file_name(base), console)) {
+  platform::Failure output_failure;
+  const auto written = [&](OutputStatus output, const std::string& name) {
+    return output_written(output, output_failure, base, name, console,
+                          diagnostics);
+  };
+  if (!written(write_c_array_file(image, base, array_name, line.storage,
+                                  &output_failure),
+               c_array_file_name(base)) ||
+      !written(write_binary_image_file(image, base, &output_failure),
+               binary_image_file_name(base)) ||
+      (line.header &&
+       !written(write_layout_header_file(image, base, array_name, line.storage,
+                                         source_name, &output_failure),
+                layout_header_file_name(base)))) {
     return kExitFailure;
   }
   return kExitSuccess;

@@ -70,7 +70,8 @@ TEST_F(Run, SourceThatCannotBeOpenedFails) {
     EXPECT_EQ(result.status, -1) << name;
     EXPECT_EQ(result.console,
               kBanner + "File open err (" + std::string(name) + ").\n");
-    EXPECT_EQ(result.diagnostics, "") << name;
+    EXPECT_TRUE(result.diagnostics.starts_with("wfpack: cannot open '" +
+                                               std::string(name) + "': "));
   }
   EXPECT_EQ(files(), std::vector<std::string>{"dir.c"});
 }
@@ -86,7 +87,8 @@ TEST_F(Run, ReadFailureIsNotSuccess) {
   EXPECT_EQ(result.status, -1);
   EXPECT_EQ(result.console, kBanner + "File read err (/proc/self/mem).\n");
   // What was read before the failure is no source to warn about.
-  EXPECT_EQ(result.diagnostics, "");
+  EXPECT_EQ(result.diagnostics, "wfpack: cannot read '/proc/self/mem': " +
+                                    std::string(std::strerror(EIO)) + "\n");
   EXPECT_TRUE(files().empty());
 }
 
@@ -190,6 +192,10 @@ TEST_F(Run, FailedWriteNamesTheFileAndStopsTheRun) {
   }
   EXPECT_EQ(result.status, -1);
   EXPECT_EQ(result.console, kBanner + "File write err (gpif_dat.c).\n");
+  // The reason of the write, not of the removal after it.
+  EXPECT_TRUE(
+      result.diagnostics.ends_with("wfpack: cannot write 'gpif_dat.c': " +
+                                   std::string(std::strerror(EFBIG)) + "\n"));
   EXPECT_EQ(files(), std::vector<std::string>{"gpif.c"});
 
   if (!testing_support::make_full_device(dir_.path() / "full")) {
@@ -199,6 +205,9 @@ TEST_F(Run, FailedWriteNamesTheFileAndStopsTheRun) {
   result = run_with({"gpif.c"});
   EXPECT_EQ(result.status, -1);
   EXPECT_EQ(result.console, kBanner + "File write err (gpif_dat.bin).\n");
+  EXPECT_TRUE(
+      result.diagnostics.ends_with("wfpack: cannot write 'gpif_dat.bin': " +
+                                   std::string(std::strerror(ENOSPC)) + "\n"));
   EXPECT_EQ(fs::file_size("gpif_dat.c"), 117 + 4 + 2 * 922u);
 #endif
 }

@@ -6,8 +6,13 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+
+#include <cstdlib>
+#else
+#include <cstring>
 #endif
 
+#include <cerrno>
 
 namespace wfpack::platform {
 
@@ -46,7 +51,38 @@ std::filesystem::path native_path(std::string_view name) {
 
 std::FILE* open_file(std::string_view name, const char* mode) {
   const std::wstring wide_mode = wide_from_utf8(mode);
+  // Set only by a failed system call, so that a failure of the C library's
+  // own is not given an older call's reason.
+  _doserrno = 0;
   return _wfopen(wide_from_utf8(name).c_str(), wide_mode.c_str());
+}
+
+Failure last_failure() { return {errno, _doserrno}; }
+
+Failure directory_failure() { return {EISDIR, 0}; }
+
+std::string failure_text(Failure failure) {
+  wchar_t text[512];
+  const DWORD length =
+      failure.system_error == 0
+          ? 0
+          : FormatMessageW(
+                FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                nullptr, failure.system_error, 0, text, 512, nullptr);
+  std::string line;
+  if (length != 0) {
+    line = utf8_from_wide({text, length});
+  } else {
+    char c_text[256] = {};
+    strerror_s(c_text, sizeof c_text, failure.error);
+    line = c_text;
+  }
+  // The system's messages end with a line end of their own.
+  while (!line.empty() &&
+         (line.back() == '\n' || line.back() == '\r' || line.back() == ' ')) {
+    line.pop_back();
+  }
+  return line;
 }
 
 Utf8Console::Utf8Console() : previous_code_page_(GetConsoleOutputCP()) {
@@ -67,6 +103,14 @@ std::filesystem::path native_path(std::string_view name) {
 
 std::FILE* open_file(std::string_view name, const char* mode) {
   return std::fopen(std::string(name).c_str(), mode);
+}
+
+Failure last_failure() { return {errno}; }
+
+Failure directory_failure() { return {EISDIR}; }
+
+std::string failure_text(Failure failure) {
+  return std::strerror(failure.error);
 }
 
 Utf8Console::Utf8Console() = default;

@@ -20,6 +20,27 @@ std::filesystem::path native_path(std::string_view name);
 // std::fopen for a UTF-8 name.
 std::FILE* open_file(std::string_view name, const char* mode);
 
+// Why a call on a file failed, as the system keeps it: errno, and on
+// Windows also the system's own error code, which says more than errno.
+struct Failure {
+  int error = 0;
+#ifdef _WIN32
+  unsigned long system_error = 0;  // 0: the C library failed on its own
+#endif
+};
+
+// The reason of the call that has just failed; ask before anything else
+// is called.
+Failure last_failure();
+
+// A directory where a file was meant. Windows says only "Access is
+// denied." of one.
+Failure directory_failure();
+
+// The system's words for the failure, as a line of text without its end:
+// strerror's on POSIX systems, the system's message on Windows.
+std::string failure_text(Failure failure);
+
 #ifdef _WIN32
 std::wstring wide_from_utf8(std::string_view text);
 std::string utf8_from_wide(std::wstring_view text);

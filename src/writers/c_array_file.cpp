@@ -2,11 +2,12 @@
 
 #include <cstdint>
 
+#include "writers/storage_class.h"
+
 namespace wfpack {
 
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kWaveBytesPerLine = 8;
 constexpr std::size_t kFlowBytesPerLine = 9;
 
@@ -27,7 +28,7 @@ void append_byte(std::string& out, std::uint8_t byte) {
 void append_text(std::string& out, std::string_view text) {
   for (char c : text) {
     if (c == '\n') {
-      out += kLineEnd;
+      out += kCLineEnd;
     } else {
       out += c;
     }
@@ -54,11 +55,14 @@ void append_bank(std::string& out, const GpifImage& image, std::size_t bank) {
   append_table(out, flow_bank(image, bank), kFlowBytesPerLine);
 }
 
-// Length of the text: 112 characters, the array name less its "_dat", and
-// 900 per used bank, plus one CR for each of the 5 + 22 per bank line ends.
-std::size_t c_array_size(const GpifImage& image, std::string_view array_name) {
+// Length of the text: 112 characters, the array name less its "_dat", the
+// storage class and its blank, and 900 per used bank, plus one CR for each
+// of the 5 + 22 per bank line ends.
+std::size_t c_array_size(const GpifImage& image, std::string_view array_name,
+                         std::string_view storage) {
   const std::size_t banks = used_bank_count(image);
-  const std::size_t characters = 108 + array_name.size() + 900 * banks;
+  const std::size_t characters = 108 + array_name.size() + 900 * banks +
+                                 (storage.empty() ? 0 : storage.size() + 1);
   const std::size_t line_ends = 5 + 22 * banks;
   return characters + line_ends;
 }
@@ -79,12 +83,12 @@ std::string c_array_name(std::string_view file_name) {
   return name + "_dat";
 }
 
-std::string render_c_array(const GpifImage& image,
-                           std::string_view array_name) {
+std::string render_c_array(const GpifImage& image, std::string_view array_name,
+                           std::string_view storage) {
   std::string out;
-  out.reserve(c_array_size(image, array_name));
-  append_text(out, "typedef unsigned char u8;\nu8 ");
-  out += array_name;
+  out.reserve(c_array_size(image, array_name, storage));
+  append_text(out, "typedef unsigned char u8;\n");
+  out += array_declaration(storage, "u8", array_name);
   append_text(out, "[]={\n\t");
   append_byte(out, image.IfConfig);
   append_text(out, "\t//IFCONFIG\n\t");
@@ -99,9 +103,11 @@ std::string render_c_array(const GpifImage& image,
 
 OutputStatus write_c_array_file(const GpifImage& image,
                                 std::string_view base_name,
-                                std::string_view array_name) {
-  const std::string text = render_c_array(image, array_name);
-  return write_output_file(c_array_file_name(base_name), text);
+                                std::string_view array_name,
+                                std::string_view storage,
+                                platform::Failure* failure) {
+  const std::string text = render_c_array(image, array_name, storage);
+  return write_output_file(c_array_file_name(base_name), text, failure);
 }
 
 }  // namespace wfpack

@@ -8,6 +8,9 @@
 
 namespace wfpack {
 
+// The C files wfpack writes end their lines so on every platform.
+inline constexpr std::string_view kCLineEnd = "\r\n";
+
 // "work/gpif" gives "work/gpif_dat.c".
 std::string c_array_file_name(std::string_view base_name);
 
@@ -18,14 +21,17 @@ std::string c_array_file_name(std::string_view base_name);
 // gives "_1st_dat".
 std::string c_array_name(std::string_view file_name);
 
-// The C source that declares the image as an array of u8, with its IFCONFIG
-// and InitData comments and a heading before each bank. Lines end with
-// CR LF on every platform.
-std::string render_c_array(const GpifImage& image, std::string_view array_name);
+// The C source that declares the image as an array of u8, of the storage
+// class given (none when empty), with its IFCONFIG and InitData comments
+// and a heading before each bank. Lines end with CR LF on every platform.
+std::string render_c_array(const GpifImage& image, std::string_view array_name,
+                           std::string_view storage = {});
 
 // Writes render_c_array's text to the file c_array_file_name names.
 OutputStatus write_c_array_file(const GpifImage& image,
                                 std::string_view base_name,
-                                std::string_view array_name);
+                                std::string_view array_name,
+                                std::string_view storage = {},
+                                platform::Failure* failure = nullptr);
 
 }  // namespace wfpack

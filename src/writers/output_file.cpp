@@ -51,16 +51,29 @@ void remove_earlier_output(const std::string& path) {
 }
 
 OutputStatus write_output_file(const std::string& path,
-                               std::span<const char> data) {
+                               std::span<const char> data,
+                               platform::Failure* failure) {
+  platform::Failure reason;
+  bool complete = true;
+  // The first call that fails gives the reason, taken before the calls
+  // after it, and the removal, can change it.
+  const auto check = [&](bool done) {
+    if (!done && complete) reason = platform::last_failure();
+    complete = complete && done;
+  };
   std::FILE* file = open_to_overwrite(path, data.size());
-  if (file == nullptr) return OutputStatus::OpenFailed;
+  if (file == nullptr) {
+    if (failure != nullptr) *failure = platform::last_failure();
+    return OutputStatus::OpenFailed;
+  }
   // The data is whole already: one write, with no buffer in between.
   std::setvbuf(file, nullptr, _IONBF, 0);
-  bool complete = std::fwrite(data.data(), 1, data.size(), file) == data.size();
-  complete = std::fflush(file) == 0 && complete;
-  complete = std::ferror(file) == 0 && complete;
-  complete = std::fclose(file) == 0 && complete;
+  check(std::fwrite(data.data(), 1, data.size(), file) == data.size());
+  check(std::fflush(file) == 0);
+  check(std::ferror(file) == 0);
+  check(std::fclose(file) == 0);
   if (complete) return OutputStatus::Written;
+  if (failure != nullptr) *failure = reason;
   // What a failed write left behind goes.
   remove_output_file(path);
   return OutputStatus::WriteFailed;

@@ -4,6 +4,8 @@
 #include <span>
 #include <string>
 
+#include "platform/native_file.h"
+
 namespace wfpack {
 
 enum class OutputStatus : std::uint8_t { Written, OpenFailed, WriteFailed };
@@ -11,9 +13,11 @@ enum class OutputStatus : std::uint8_t { Written, OpenFailed, WriteFailed };
 // Creates or truncates the file at path and writes data to it unchanged.
 // Every write, the flush and the close are checked: a file that could not be
 // written completely is removed again, so that a firmware build never picks
-// up a truncated image.
+// up a truncated image. When it fails, failure (if given) receives the
+// system's reason.
 OutputStatus write_output_file(const std::string& path,
-                               std::span<const char> data);
+                               std::span<const char> data,
+                               platform::Failure* failure = nullptr);
 
 // Removes the output file at path, if it is a regular file; where path is
 // a link, the file it leads to goes, and a device stays untouched.

@@ -1,0 +1,131 @@
+#include "writers/layout_header_file.h"
+
+#include <charconv>
+#include <utility>
+
+#include "writers/c_array_file.h"
+#include "writers/storage_class.h"
+
+namespace wfpack {
+
+namespace {
+
+// Builds the header line by line, each line ended as in the C array file.
+class HeaderText {
+ public:
+  explicit HeaderText(std::string_view array_name) {
+    for (char c : array_name) {
+      prefix_ += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+  }
+
+  HeaderText& operator<<(std::string_view text) {
+    text_.append(text);
+    return *this;
+  }
+  HeaderText& operator<<(char c) {
+    text_ += c;
+    return *this;
+  }
+  HeaderText& operator<<(std::size_t number) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    text_.append(digits, end);
+    return *this;
+  }
+  void end_line() { text_.append(kCLineEnd); }
+
+  // "#define ARRAY_NAME value", the value decimal.
+  void define(std::string_view name, std::size_t value) {
+    *this << "#define " << prefix_ << '_' << name << ' ' << value;
+    end_line();
+  }
+
+  // The name of a file inside a comment: a "*" that could end the comment,
+  // or a control character that could end its line, becomes "_".
+  void comment_name(std::string_view name) {
+    for (char c : name) {
+      const bool unsafe =
+          c == '*' || static_cast<unsigned char>(c) < 0x20 || c == '\x7f';
+      text_ += unsafe ? '_' : c;
+    }
+  }
+
+  const std::string& prefix() const { return prefix_; }
+  std::string take() { return std::move(text_); }
+
+ private:
+  std::string prefix_;
+  std::string text_;
+};
+
+}  // namespace
+
+std::string layout_header_file_name(std::string_view base_name) {
+  return std::string(base_name) + "_dat.h";
+}
+
+std::string render_layout_header(const GpifImage& image,
+                                 std::string_view array_name,
+                                 std::string_view storage,
+                                 std::string_view source_name) {
+  HeaderText out(array_name);
+  const std::size_t size =
+      kImageHeadSize + used_bank_count(image) * kBankImageSize;
+  out << "/* " << array_name << ": the GPIF image that wfpack made from ";
+  out.comment_name(source_name);
+  out << ". Do not edit. */";
+  out.end_line();
+  out << "#ifndef " << out.prefix() << "_H";
+  out.end_line();
+  out << "#define " << out.prefix() << "_H";
+  out.end_line();
+  out.end_line();
+  out << "extern " << array_declaration(storage, "unsigned char", array_name)
+      << "[" << size << "];";
+  out.end_line();
+  out.end_line();
+  out.define("SIZE", size);
+  out.define("IFCONFIG", 0);
+  out.define("INITDATA", kImageHeadSize - kInitDataSize);
+  out.define("WAVEDATA_SIZE", kWaveBankSize);
+  out.define("FLOWSTATES_SIZE", kFlowBankSize);
+  out.end_line();
+
+  std::size_t mask = 0;
+  for (std::size_t bank = 0; bank < kBankCount; ++bank) {
+    if (image.BankUsed[bank]) mask |= std::size_t{1} << bank;
+  }
+  constexpr std::string_view kDigits = "0123456789abcdef";
+  const char banks[] = {'0', 'x', kDigits[mask >> 4], kDigits[mask & 0x0F]};
+  out << "/* Bit k: bank k is in the image, its tables at these offsets. */";
+  out.end_line();
+  out << "#define " << out.prefix() << "_BANKS "
+      << std::string_view(banks, sizeof banks);
+  out.end_line();
+  std::size_t offset = kImageHeadSize;
+  for (std::size_t bank = 0; bank < kBankCount; ++bank) {
+    if (!image.BankUsed[bank]) continue;
+    const std::string name = "BANK" + std::to_string(bank);
+    out.define(name + "_WAVEDATA", offset);
+    out.define(name + "_FLOWSTATES", offset + kWaveBankSize);
+    offset += kBankImageSize;
+  }
+  out.end_line();
+  out << "#endif";
+  out.end_line();
+  return out.take();
+}
+
+OutputStatus write_layout_header_file(const GpifImage& image,
+                                      std::string_view base_name,
+                                      std::string_view array_name,
+                                      std::string_view storage,
+                                      std::string_view source_name,
+                                      platform::Failure* failure) {
+  const std::string text =
+      render_layout_header(image, array_name, storage, source_name);
+  return write_output_file(layout_header_file_name(base_name), text, failure);
+}
+
+}  // namespace wfpack
