@@ -25,10 +25,9 @@ const char* SourceScanner::read_line_beginning(const char* p, const char* end) {
     // A "//" line may describe the design; the rest of its kind are passed
     // over as soon as their first characters tell.
     const bool comment = *p == kCommentSlash;
-    const std::string_view start(
-        p, std::min<std::size_t>(static_cast<std::size_t>(end - p),
-                                 kDescriptionTitle.size()));
-    if (comment ? !warnings_.may_describe(start) : !may_begin_something(*p)) {
+    if (comment
+            ? !warnings_.may_describe({p, static_cast<std::size_t>(end - p)})
+            : !may_begin_something(*p)) {
       mode_ = Mode::SkipLine;
       return p;
     }
