@@ -32,10 +32,12 @@ std::size_t utf8_length(std::string_view text) {
     if ((next & 0xC0) != 0x80) return 0;
     code = code << 6 | (next & 0x3Fu);
   }
-  // No overlong form, surrogate or code point past U+10FFFF.
+  // No overlong form, surrogate or code point past U+10FFFF, and none of
+  // U+FFFE and U+FFFF, which XML allows no more than controls.
   const bool valid = (length != 3 || code >= 0x800) &&
                      (length != 4 || (code >= 0x10000 && code <= 0x10FFFF)) &&
-                     (code < 0xD800 || code > 0xDFFF);
+                     (code < 0xD800 || code > 0xDFFF) && code != 0xFFFE &&
+                     code != 0xFFFF;
   return valid ? length : 0;
 }
 

@@ -4,6 +4,7 @@
 // GPIF Wave Names
 // Wave 0   = <Rd & "Wr">
 // Wave 1   = FaÃl ÿ
+// Wave 2   = Aï¿¿Bï¿¾
 // GPIF Ctrl Outputs   Level
 // CTL 0    = A&B      CMOS
 // CTL 1    = ]]>'\\     CMOS
