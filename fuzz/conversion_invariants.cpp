@@ -12,8 +12,8 @@
 #include "image/gpif_image.h"
 #include "support/chunk_feed.h"
 #include "support/reference_scan.h"
-#include "warnings/source_warnings.h"
 #include "view/view.h"
+#include "warnings/source_warnings.h"
 #include "writers/c_array_file.h"
 
 namespace wfpack {
@@ -149,10 +149,7 @@ void check_conversion_invariants(std::string_view input,
   check_c_array_text(image, "gpif_dat");
 
   // Every view prints every source, whatever its names hold.
-  BankNames names;
-  for (std::size_t bank = 0; bank < kBankCount; ++bank) {
-    names[bank] = whole.warnings.descriptions().names(bank);
-  }
+  const BankNames names = whole.warnings.descriptions().bank_names();
   for (const ViewFormat format :
        {ViewFormat::Text, ViewFormat::Svg, ViewFormat::WaveJson}) {
     require(!render_view(format, image, names).empty(), "every view prints");

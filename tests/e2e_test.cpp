@@ -135,35 +135,6 @@ TEST_F(Binary, ReadFailureExitsWith255) {
             console_lines(kBanner + "File read err (/proc/self/mem).\n"));
 }
 
-std::string file_text(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// The README shows the example's diagram from the SVG file kept beside it.
-TEST_F(Binary, ShowPrintsTheWaveformsAndWritesNothing) {
-  const fs::path examples = fs::path(WFPACK_SOURCE_DIR) / "examples";
-  const std::string example = file_text(examples / "gpif.c");
-  write("gpif.c", example);
-  write("warn.c", "const char InitData_x[7] =\n" + example);
-  const Outcome svg = wfpack({"--show=svg", "gpif.c"});
-  EXPECT_EQ(svg.status, 0);
-  EXPECT_EQ(svg.output, console_lines(file_text(examples / "gpif.svg")));
-  EXPECT_EQ(svg.errors, "");
-  const Outcome text = wfpack({"--show", "-Wno-description", "warn.c"});
-  EXPECT_EQ(text.status, 0);
-  EXPECT_TRUE(text.output.starts_with("IFCONFIG     0xce  ")) << text.output;
-  EXPECT_NE(text.errors, "");
-  const Outcome failed = wfpack({"--show=wavedrom", "-Werror", "warn.c"});
-  EXPECT_EQ(failed.status, 1);
-  EXPECT_EQ(failed.output, "");
-  EXPECT_TRUE(failed.errors.starts_with("warn.c:1: error: ")) << failed.errors;
-  EXPECT_FALSE(has_outputs("gpif"));
-  EXPECT_FALSE(has_outputs("warn"));
-}
-
 const std::string kSource =
     "const char xdata WaveData[128] =\n0x01\n};\n"
     "const char xdata WaveData4[128] =\n0x04\n};\n";

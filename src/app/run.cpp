@@ -72,14 +72,6 @@ bool output_written(OutputStatus status, platform::Failure failure,
   return false;
 }
 
-BankNames bank_names(const SourceWarnings& warnings) {
-  BankNames names;
-  for (std::size_t bank = 0; bank < kBankCount; ++bank) {
-    names[bank] = warnings.descriptions().names(bank);
-  }
-  return names;
-}
-
 // Converts one source, named as given, with the options of the command
 // line.
 int convert(const CommandLine& line, std::string_view source_name,
@@ -112,7 +104,15 @@ int convert(const CommandLine& line, std::string_view source_name,
   if (line.show) {
     if (failed) return kExitWarningsAsErrors;
     adjust_ifconfig(image);
-    console << render_view(line.show_format, image, bank_names(warnings));
+    console << render_view(line.show_format, image,
+                           warnings.descriptions().bank_names());
+    // A view cut short by a full disk is no view: the build that made it
+    // must not go on.
+    if (!console.flushed()) {
+      diagnostics << "wfpack: cannot write standard output: "
+                  << platform::failure_text(platform::last_failure()) << '\n';
+      return kExitFailure;
+    }
     return kExitSuccess;
   }
   if (failed) {

@@ -14,8 +14,8 @@
 #include "app/command_line.h"
 #include "support/console_texts.h"
 #include "support/failing_files.h"
+#include "support/in_scratch_dir.h"
 #include "support/run_capture.h"
-#include "support/scratch_dir.h"
 #include "support/warning_sources.h"
 
 namespace wfpack {
@@ -29,29 +29,7 @@ using testing_support::kUsage;
 using testing_support::run_with;
 using testing_support::RunResult;
 
-// Each test works in a directory of its own, so relative names stay local.
-class Run : public testing::Test {
- protected:
-  void SetUp() override {
-    previous_ = fs::current_path();
-    fs::current_path(dir_.path());
-  }
-  void TearDown() override { fs::current_path(previous_); }
-  static void write(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-  }
-  std::vector<std::string> files() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_.path())) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
-  testing_support::ScratchDir dir_;
-  fs::path previous_;
-};
+class Run : public testing_support::InScratchDir {};
 
 TEST_F(Run, WrongArgumentCountPrintsUsageAndSucceeds) {
   for (const RunResult& result : {run_with({}), run_with({"a.c", "b.c"}),
@@ -130,11 +108,6 @@ TEST_F(Run, ConvertsBesideTheSource) {
   EXPECT_EQ(bytes[8 + 164], 0x55);
 }
 
-std::string contents(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 TEST_F(Run, WarningsGoToDiagnosticsAndChangeNothingElse) {
   const std::string tables = testing_support::clean_tables();
   fs::create_directories("plain");
@@ -177,39 +150,6 @@ TEST_F(Run, BinaryThatCannotBeCreatedKeepsTheCArrayFile) {
   EXPECT_EQ(result.status, -1);
   EXPECT_EQ(result.console, kBanner + "File open err (gpif).\n");
   EXPECT_EQ(fs::file_size("gpif_dat.c"), 117 + 4 + 2 * 922u);
-}
-
-TEST_F(Run, FailedWriteNamesTheFileAndStopsTheRun) {
-#ifdef _WIN32
-  GTEST_SKIP() << "Windows has no file size limit to make a write fail";
-#else
-  write("gpif.c", kTwoBanks);
-  RunResult result;
-  {
-    // Too small for the C array file.
-    testing_support::FileSizeLimit limit(1000);
-    result = run_with({"gpif.c"});
-  }
-  EXPECT_EQ(result.status, -1);
-  EXPECT_EQ(result.console, kBanner + "File write err (gpif_dat.c).\n");
-  // The reason of the write, not of the removal after it.
-  EXPECT_TRUE(
-      result.diagnostics.ends_with("wfpack: cannot write 'gpif_dat.c': " +
-                                   std::string(std::strerror(EFBIG)) + "\n"));
-  EXPECT_EQ(files(), std::vector<std::string>{"gpif.c"});
-
-  if (!testing_support::make_full_device(dir_.path() / "full")) {
-    GTEST_SKIP() << "no device can be made here to fail the binary";
-  }
-  fs::create_symlink(dir_.path() / "full", "gpif_dat.bin");
-  result = run_with({"gpif.c"});
-  EXPECT_EQ(result.status, -1);
-  EXPECT_EQ(result.console, kBanner + "File write err (gpif_dat.bin).\n");
-  EXPECT_TRUE(
-      result.diagnostics.ends_with("wfpack: cannot write 'gpif_dat.bin': " +
-                                   std::string(std::strerror(ENOSPC)) + "\n"));
-  EXPECT_EQ(fs::file_size("gpif_dat.c"), 117 + 4 + 2 * 922u);
-#endif
 }
 
 }  // namespace

@@ -10,8 +10,8 @@
 
 #include "app/run.h"
 #include "support/console_texts.h"
+#include "support/in_scratch_dir.h"
 #include "support/run_capture.h"
-#include "support/scratch_dir.h"
 #include "support/unicode_names.h"
 
 namespace wfpack {
@@ -40,17 +40,7 @@ RunResult run_on(const std::string& source) {
   return run_with({source.c_str()});
 }
 
-class RunUnicode : public testing::Test {
- protected:
-  void SetUp() override {
-    previous_ = fs::current_path();
-    fs::current_path(dir_.path());
-  }
-  void TearDown() override { fs::current_path(previous_); }
-
-  testing_support::ScratchDir dir_;
-  fs::path previous_;
-};
+class RunUnicode : public testing_support::InScratchDir {};
 
 TEST_F(RunUnicode, ConvertsBesideTheSourceAndNamesTheArray) {
   // A user folder with such a name holds every project of its user.

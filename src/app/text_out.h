@@ -29,6 +29,13 @@ class TextOut {
     }
     return *this;
   }
+  // Whether everything written has reached the file; a string always
+  // holds it.
+  bool flushed() {
+    if (file_ == nullptr) return true;
+    return std::fflush(file_) == 0 && std::ferror(file_) == 0;
+  }
+
   TextOut& operator<<(char c) { return *this << std::string_view(&c, 1); }
   TextOut& operator<<(std::size_t number) {
     char digits[24];

@@ -31,4 +31,11 @@ const DesignNames& Descriptions::names(std::size_t bank) const {
   return named_[bank] ? names_[bank] : last_names_;
 }
 
+BankNames Descriptions::bank_names() const {
+  BankNames names;
+  for (std::size_t bank = 0; bank < kBankCount; ++bank)
+    names[bank] = this->names(bank);
+  return names;
+}
+
 }  // namespace wfpack

@@ -13,12 +13,11 @@ constexpr std::string_view kBlockEnd = "// END DO NOT EDIT";
 constexpr std::string_view kRowStart = "// ";
 static_assert(kDescriptionTitle.starts_with(kRowStart));
 
-// A row of a waveform's table: its label in the characters from kLabelAt,
-// then a column for each interval and Idle.
-constexpr std::size_t kLabelAt = 3;
-constexpr std::size_t kLabelWidth = 9;
+// A row of a waveform's table: the design tool's table after kRowStart.
+constexpr std::size_t kLabelAt = kRowStart.size();
+constexpr std::size_t kLabelWidth = kTableLabelWidth;
 constexpr std::size_t kFirstColumnAt = kLabelAt + kLabelWidth;
-constexpr std::size_t kColumnWidth = 10;
+constexpr std::size_t kColumnWidth = kTableColumnWidth;
 constexpr std::string_view kHeaderLabel = "Interval";
 // A names line: "// CTL 0    = RD#      CMOS", the name in the characters
 // after "= ", then a CTL's level word.

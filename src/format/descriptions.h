@@ -72,6 +72,7 @@ class Descriptions {
   // those of the source's last names block, as a file has one for all its
   // banks; empty where none are given.
   const DesignNames& names(std::size_t bank) const;
+  BankNames bank_names() const;
   // nullptr where the source describes no initialization.
   const InitDescription* initialization() const {
     return init_described_ ? &init_ : nullptr;

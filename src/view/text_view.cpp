@@ -9,11 +9,10 @@ namespace wfpack::view {
 
 namespace {
 
-constexpr std::size_t kLabelWidth = 9;
-constexpr std::size_t kColumnWidth = 10;
-// A level, and the header's interval number, stand in a column's fifth
-// character; every other cell at its left.
-constexpr std::size_t kLevelAt = 4;
+constexpr std::size_t kLabelWidth = kTableLabelWidth;
+constexpr std::size_t kColumnWidth = kTableColumnWidth;
+// The header's interval numbers stand where the levels do.
+constexpr std::size_t kLevelAt = kTableLevelAt;
 constexpr std::size_t kLabelCut = 8;
 constexpr std::size_t kCellCut = 9;
 constexpr std::size_t kRegisterWidth = 13;
@@ -65,55 +64,38 @@ void put_levels(std::string& line, const Waveform& waveform, Levels level_of) {
   }
 }
 
+// "NAME         0xnn  REGISTER: fields; the design tool's words".
+void put_register(std::string& out, std::string line, const Register& reg) {
+  put_at(line, kRegisterWidth, "");
+  append_hex(line, reg.byte);
+  line += "  ";
+  line += reg.name.empty() ? "not loaded by the setup code" : reg.name;
+  if (reg.field_count != 0 || reg.said_count != 0) line += ": ";
+  put_fields(line, reg);
+  for (std::size_t i = 0; i < reg.said_count; ++i) {
+    const Said& said = reg.said[i];
+    line += i != 0 ? ", " : reg.field_count != 0 ? "; " : "";
+    line += said.label.empty() ? said.name.view() : said.label;
+    line += ' ';
+    line += said.word.view();
+  }
+  end_line(out, line);
+}
+
 void put_registers(std::string& out, const GpifImage& image,
                    const BankNames& names) {
-  const Initialization init = decode_initialization(image);
-  // The idle levels and CTL names, as any waveform has them.
-  const Waveform any =
-      decode_waveform(image, 0, 0, first_bank_names(image, names));
-  std::string line;
+  // IFCONFIG's fields follow its value at once: it is its own register.
   const Register ifconfig = decode_ifconfig(image.IfConfig);
-  put_at(line, 0, ifconfig.name);
+  std::string line(ifconfig.name);
   put_at(line, kRegisterWidth, "");
   append_hex(line, ifconfig.byte);
   line += "  ";
   put_fields(line, ifconfig);
   end_line(out, line);
+  const DesignNames& bank_names = first_bank_names(image, names);
   for (std::size_t byte = 0; byte < kInitDataSize; ++byte) {
-    const Register reg = decode_init_register(image, byte);
-    line = "InitData[" + std::to_string(byte) + "]";
-    put_at(line, kRegisterWidth, "");
-    append_hex(line, reg.byte);
-    line += "  ";
-    line += reg.name.empty() ? "not loaded by the setup code" : reg.name;
-    if (reg.field_count != 0) line += ": ";
-    put_fields(line, reg);
-    const auto words = [&](InitRow row) {
-      const auto r = static_cast<std::size_t>(row);
-      return std::string(init_label(row)) + " " +
-             std::string(init.words[r].view());
-    };
-    if (byte == 0) {
-      line += "; " + words(InitRow::InternalReady) + ", " +
-              words(InitRow::InterfaceTiming);
-    } else if (byte == 1) {
-      line += "; " + words(InitRow::CtlTristate);
-      for (std::size_t ctl = 0; ctl < kCtlCount; ++ctl) {
-        if (init.drives[ctl].empty()) continue;
-        line += ", " + std::string(any.ctl_names[ctl].view()) + " " +
-                std::string(init.drives[ctl].view());
-      }
-    } else if (byte == 3) {
-      line += ": ";
-      put_levels(line, any,
-                 [&](std::size_t ctl) { return any.levels[ctl][kIdleColumn]; });
-    } else if (byte == 5) {
-      line += ": " + words(InitRow::SingleWriteSelect) + ", " +
-              words(InitRow::SingleReadSelect) + ", " +
-              words(InitRow::FifoWriteSelect) + ", " +
-              words(InitRow::FifoReadSelect);
-    }
-    end_line(out, line);
+    put_register(out, "InitData[" + std::to_string(byte) + "]",
+                 decode_init_register(image, byte, bank_names));
   }
   out += '\n';
 }
@@ -153,6 +135,7 @@ void put_waveform(std::string& out, const std::string& title,
     put_at(line, column_at(column), "_________");
   }
   end_line(out, line);
+  out += '\n';
   for (std::size_t r = 0; r < kRowCount; ++r) {
     const auto row = static_cast<Row>(r);
     line = row_label(row);

@@ -22,12 +22,15 @@ std::string shown(const std::string& source) {
   testing_support::scan_in_chunks(source, source.size() + 1, best_kernel(),
                                   image, warnings);
   adjust_ifconfig(image);
-  BankNames names;
-  for (std::size_t bank = 0; bank < kBankCount; ++bank) {
-    names[bank] = warnings.descriptions().names(bank);
-  }
-  return render_view(ViewFormat::Text, image, names);
+  return render_view(ViewFormat::Text, image,
+                     warnings.descriptions().bank_names());
 }
+
+// Every transfer served by waveform 0.
+const std::string kAllOnWaveformZero = [] {
+  std::string text = kTristateTables;
+  return text.replace(text.find("0xE4"), 4, "0x00");
+}();
 
 struct ViewCase {
   const char* name;
@@ -60,7 +63,7 @@ TEST(TextView, PrintsTheDesignToolsTables) {
             "Interval     0         1         2         3         4         5"
             "         6     Idle (7)\n"
             "         _________ _________ _________ _________ _________ "
-            "_________ _________ _________\n"
+            "_________ _________ _________\n\n"
             "AddrMode Same Val  Same Val  Same Val  Same Val  Same Val  Same "
             "Val  Same Val\n"
             "DataMode NO Data   NO Data   Activate  NO Data   NO Data   NO "
@@ -124,8 +127,11 @@ TEST(TextView, PrintsTheDesignToolsTables) {
             "         z         z\n"
             "CTL4\n"
             "CTL5\n\n"},
-           {"roles shared and none", kTristateTables,
-            "\nBank 0, waveform 3 (single write)\n"}}) {
+           {"a role", kTristateTables, "\nBank 0, waveform 3 (single write)\n"},
+           {"every role", kAllOnWaveformZero,
+            "\nBank 0, waveform 0 (single read, single write, FIFO read, "
+            "FIFO write)\nInterval"},
+           {"no role", kAllOnWaveformZero, "\nBank 0, waveform 1 (none)\n"}}) {
     EXPECT_NE(shown(c.source).find(c.lines), std::string::npos)
         << c.name << ", expected:\n"
         << c.lines << "in:\n"

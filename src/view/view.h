@@ -15,10 +15,6 @@ namespace wfpack {
 
 enum class ViewFormat : std::uint8_t { Text, Svg, WaveJson };
 
-// The names the source gives the waveforms, CTL outputs and terms of each
-// bank.
-using BankNames = std::array<DesignNames, kBankCount>;
-
 std::string render_view(ViewFormat format, const GpifImage& image,
                         const BankNames& names);
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "waveform/waveform.h"
+#include "waveform/with_number.h"
 
 namespace wfpack {
 
@@ -23,15 +24,6 @@ bool bit(std::uint8_t byte, int index) { return (byte >> index & 1) != 0; }
 
 std::uint8_t field(std::uint8_t byte, int low, int width) {
   return static_cast<std::uint8_t>(byte >> low & ((1 << width) - 1));
-}
-
-// "CTL" and 3 give "CTL3".
-Word numbered(std::string_view prefix, std::size_t number) {
-  std::array<char, Word::kCapacity> text{};
-  const std::size_t size = std::min(prefix.size(), text.size() - 1);
-  std::copy_n(prefix.begin(), size, text.begin());
-  text[size] = static_cast<char>('0' + number);
-  return std::string_view(text.data(), size + 1);
 }
 
 bool tristate(const GpifImage& image) {
@@ -100,7 +92,7 @@ Word default_term_name(std::size_t term, const GpifImage& image) {
       (image.InitData[kReadyConfig] & kCountExpiry) != 0) {
     return "TCXpire";
   }
-  if (term < 6) return numbered("RDY", term);
+  if (term < 6) return with_number("RDY", static_cast<unsigned>(term));
   return term == 6 ? "FIFOFlag" : "IntReady";
 }
 
@@ -132,8 +124,7 @@ Waveform decode_waveform(const GpifImage& image, std::size_t bank,
     }
   }
   for (std::size_t ctl = 0; ctl < kCtlCount; ++ctl) {
-    waveform.ctl_names[ctl] =
-        names.ctls[ctl].empty() ? numbered("CTL", ctl) : names.ctls[ctl];
+    waveform.ctl_names[ctl] = ctl_name(names, ctl);
   }
   for (std::size_t term = 0; term < kTermCount; ++term) {
     waveform.term_names[term] = names.terms[term].empty()
@@ -144,6 +135,12 @@ Waveform decode_waveform(const GpifImage& image, std::size_t bank,
       flow_state_of(flow_bank(image, bank).data() + index * kFlowStateSize,
                     waveform.tristate);
   return waveform;
+}
+
+Word ctl_name(const DesignNames& names, std::size_t ctl) {
+  return names.ctls[ctl].empty()
+             ? with_number("CTL", static_cast<unsigned>(ctl))
+             : names.ctls[ctl];
 }
 
 Initialization decode_initialization(const GpifImage& image) {
@@ -164,8 +161,9 @@ Initialization decode_initialization(const GpifImage& image) {
     init.selects[i] = field(select, 6 - 2 * static_cast<int>(i), 2);
     word(static_cast<InitRow>(
         static_cast<std::size_t>(InitRow::SingleWriteSelect) + i)) =
-        numbered("", init.selects[i]);
+        with_number("", init.selects[i]);
   }
+  init.idle = levels_of(image.InitData[kIdleCtl], tristate(image));
   if ((ctl & kTristateCtl) == 0) {
     for (std::size_t out = 0; out < kCtlCount; ++out) {
       init.drives[out] = bit(ctl, static_cast<int>(out)) ? "Drain" : "CMOS";

@@ -33,17 +33,50 @@ Register decode_ifconfig(std::uint8_t byte) {
   return reg;
 }
 
-Register decode_init_register(const GpifImage& image, std::size_t byte) {
+Register decode_init_register(const GpifImage& image, std::size_t byte,
+                              const DesignNames& names) {
   constexpr std::string_view kNames[kInitDataSize] = {
       "GPIFREADYCFG", "GPIFCTLCFG",   "GPIFIDLECS", "GPIFIDLECTL", "",
       "GPIFWFSELECT", "GPIFREADYSTAT"};
+  const Initialization init = decode_initialization(image);
   Register reg{kNames[byte], image.InitData[byte]};
-  if (byte == 0) {
-    add(reg, "INTRDY", 7, 1, "internal ready set");
-    add(reg, "SAS", 6, 1, "ready inputs sampled synchronously");
-    add(reg, "TCXRDY5", 5, 1, "term 5 is the transaction count's expiry");
-  } else if (byte == 1) {
-    add(reg, "TRICTL", 7, 1, "CTL0 to CTL3 tristate-able");
+  const auto say = [&](InitRow row) {
+    reg.said[reg.said_count++] = {
+        init_label(row), {}, init.words[static_cast<std::size_t>(row)]};
+  };
+  const auto say_of_each = [&](const auto& word_of) {
+    for (std::size_t ctl = 0; ctl < kCtlCount; ++ctl) {
+      const Word word = word_of(ctl);
+      if (!word.empty()) {
+        reg.said[reg.said_count++] = {{}, ctl_name(names, ctl), word};
+      }
+    }
+  };
+  switch (byte) {
+    case 0:
+      add(reg, "INTRDY", 7, 1, "internal ready set");
+      add(reg, "SAS", 6, 1, "ready inputs sampled synchronously");
+      add(reg, "TCXRDY5", 5, 1, "term 5 is the transaction count's expiry");
+      say(InitRow::InternalReady);
+      say(InitRow::InterfaceTiming);
+      break;
+    case 1:
+      add(reg, "TRICTL", 7, 1, "CTL0 to CTL3 tristate-able");
+      say(InitRow::CtlTristate);
+      say_of_each([&](std::size_t ctl) { return init.drives[ctl]; });
+      break;
+    case 3:
+      say_of_each([&](std::size_t ctl) { return level_word(init.idle[ctl]); });
+      break;
+    case 5:
+      for (const InitRow row :
+           {InitRow::SingleWriteSelect, InitRow::SingleReadSelect,
+            InitRow::FifoWriteSelect, InitRow::FifoReadSelect}) {
+        say(row);
+      }
+      break;
+    default:
+      break;
   }
   return reg;
 }

@@ -61,6 +61,16 @@ struct DesignNames {
   std::array<Word, kTermCount> terms;
 };
 
+// The names of each bank.
+using BankNames = std::array<DesignNames, kBankCount>;
+
+// The design tool's table of a waveform: a label, then a column for each
+// interval and Idle, a cell at the left of its column but a level in its
+// fifth character.
+inline constexpr std::size_t kTableLabelWidth = 9;
+inline constexpr std::size_t kTableColumnWidth = 10;
+inline constexpr std::size_t kTableLevelAt = 4;
+
 enum class Level : std::uint8_t { None, Low, High, Floating };
 
 // A decision point's logic, and a flow state's: a function of two terms.
@@ -111,6 +121,8 @@ struct Waveform {
 
 Waveform decode_waveform(const GpifImage& image, std::size_t bank,
                          std::size_t index, const DesignNames& names);
+// A CTL output's name: the names block's, else "CTL0" to "CTL5".
+Word ctl_name(const DesignNames& names, std::size_t ctl);
 
 // The cell of a field row under an interval, in the design tool's words;
 // empty where the tool writes none (the logic rows of a wait).
@@ -142,6 +154,8 @@ struct Initialization {
   std::array<std::uint8_t, 4> selects{};
   // "CMOS" or "Drain" for each CTL output; none in Tristate mode.
   std::array<Word, kCtlCount> drives;
+  // The outputs while the GPIF is idle (GPIFIDLECTL).
+  std::array<Level, kCtlCount> idle{};
 };
 
 Initialization decode_initialization(const GpifImage& image);
@@ -162,16 +176,26 @@ struct BitField {
   std::uint8_t width = 1;
   std::string_view meaning;
 };
+// What the design tool says of a register, or of each output in it:
+// "Internal Ready Init" and "IntRdy=1", or "RD#" and "CMOS".
+struct Said {
+  std::string_view label;  // the tool's label, or else
+  Word name;               // the output's name
+  Word word;
+};
 struct Register {
   std::string_view name;  // empty for a byte the setup code does not load
   std::uint8_t byte = 0;
   std::array<BitField, 7> fields{};
   std::size_t field_count = 0;
+  std::array<Said, 1 + kCtlCount> said{};
+  std::size_t said_count = 0;
 };
 
 Register decode_ifconfig(std::uint8_t byte);
-// The register InitData's byte is loaded into, and the fields of it that
-// are known; the design tool's words are decode_initialization's.
-Register decode_init_register(const GpifImage& image, std::size_t byte);
+// The register InitData's byte is loaded into, the fields of it that are
+// known, and the design tool's words for it, its outputs named.
+Register decode_init_register(const GpifImage& image, std::size_t byte,
+                              const DesignNames& names);
 
 }  // namespace wfpack

@@ -1,20 +1,10 @@
 // The design tool's words for what the bits mean.
-#include <charconv>
-
 #include "waveform/waveform.h"
+#include "waveform/with_number.h"
 
 namespace wfpack {
 
 namespace {
-
-// "Wait " and 2 give "Wait 2".
-Word with_number(std::string_view prefix, unsigned number) {
-  std::array<char, Word::kCapacity> text{};
-  const auto end = std::copy(prefix.begin(), prefix.end(), text.begin());
-  const auto stop = std::to_chars(end, text.data() + text.size(), number).ptr;
-  return std::string_view(text.data(),
-                          static_cast<std::size_t>(stop - text.data()));
-}
 
 // A decision point's target: an interval, or the idle state.
 Word target(std::string_view numbered, std::string_view idle,

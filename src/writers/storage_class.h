@@ -1,6 +1,7 @@
 // Where the array goes in the 8051's memories, in the words its C compilers
-// use: const (code memory for sdcc and Keil C51), sdcc's __code and
-// __xdata, Keil's code and xdata.
+// use: const (code memory for sdcc; Keil C51 places a const array by its
+// memory model and needs code), sdcc's __code and __xdata, Keil's code and
+// xdata.
 #pragma once
 
 #include <string>
