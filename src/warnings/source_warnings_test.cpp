@@ -23,8 +23,8 @@ TEST_P(PrintedWarnings, AreExactlyTheExpectedLines) {
 const std::string kNoBank =
     "only WaveData and WaveData0 to WaveData7 name a bank\n";
 const std::string kSpelling =
-    "a table header is 'const char', 'xdata' or '__xdata' if any, then the "
-    "name\n";
+    "a table header is 'const char', then 'xdata', '__xdata' or nothing, then "
+    "the table's name\n";
 const std::string kValues = "{\n0x01,\n};\n";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -39,7 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
               "gpif.c:3: warning: table 'WaveData8' is not read: " + kNoBank),
         warns("BlankBeforeTheBracket",
               "const char xdata WaveData [128] =\n" + kValues,
-              "gpif.c:1: warning: table 'WaveData' is not read: " + kNoBank),
+              "gpif.c:1: warning: table 'WaveData' is not read: a blank "
+              "between WaveData and '[' names no bank\n"),
         warns("FlowStatesSelector",
               "const char xdata FlowStates_b[36] =\n" + kValues,
               "gpif.c:1: warning: table 'FlowStates_b' is not read: only "

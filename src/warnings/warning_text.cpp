@@ -21,6 +21,8 @@ std::string quoted(std::string_view text) {
   return out;
 }
 
+std::string quoted(char c) { return quoted(std::string_view(&c, 1)); }
+
 std::string hex(std::uint8_t value) {
   char text[8];
   std::snprintf(text, sizeof text, "0x%02x", value);
@@ -56,9 +58,12 @@ std::string reason_text(const Warning& warning) {
       return "only " + quoted(name + std::string(kInitDataDeclarator)) +
              " is read";
     case UnreadReason::HeaderSpelling:
-      return "a table header is " + quoted(const_char) + ", " +
-             quoted(kStorageClasses[0]) + " or " + quoted(kStorageClasses[1]) +
-             " if any, then the name";
+      return "a table header is " + quoted(const_char) + ", then " +
+             quoted(kStorageClasses[0]) + ", " + quoted(kStorageClasses[1]) +
+             " or nothing, then the table's name";
+    case UnreadReason::BlankBeforeBracket:
+      return "a blank between " + name + " and " + quoted(kFirstBankSelector) +
+             " names no bank";
   }
   return {};
 }
@@ -91,14 +96,18 @@ std::string describe(const Warning& warning) {
              ", not a " + std::string(kValuePrefix) +
              " number: it is read as " + hex(warning.value);
     case Warning::Kind::IfconfigAgain:
-      // A value read from what is no plain number is nowhere in the source.
+      // A value read from what is no plain number is nowhere in the source:
+      // the line is named with what it is read as.
       return ifconfig + " is set again: " +
-             (warning.plain ? hex(warning.value) : "this line's value") +
+             (warning.plain
+                  ? hex(warning.value)
+                  : "this line's value, read as " + hex(warning.value) + ",") +
              " replaces " +
              (warning.previous_line == 0
                   ? hex(warning.previous)
                   : "the value set at line " +
-                        std::to_string(warning.previous_line));
+                        std::to_string(warning.previous_line) + ", read as " +
+                        hex(warning.previous));
     case Warning::Kind::NoIfconfig:
       return "no " + ifconfig + " line; " + ifconfig + " is " + hex(0);
     case Warning::Kind::NoInitData:
