@@ -36,6 +36,11 @@ WFPACK_TARGET_AVX2 inline Flags operator|(const Flags& x, const Flags& y) {
   return {_mm256_or_si256(x.low, y.low), _mm256_or_si256(x.high, y.high)};
 }
 
+WFPACK_TARGET_AVX2 inline Flags and_not(const Flags& x, const Flags& y) {
+  return {_mm256_andnot_si256(y.low, x.low),
+          _mm256_andnot_si256(y.high, x.high)};
+}
+
 WFPACK_TARGET_AVX2 inline __m256i load(const char* p) {
   return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
 }
@@ -80,6 +85,11 @@ struct Avx2Kernel {
   WFPACK_TARGET_AVX2 static Flags at_least(const char* p, char c) {
     return {avx2::at_least(avx2::load(p), c),
             avx2::at_least(avx2::load(p + 32), c)};
+  }
+
+  WFPACK_TARGET_AVX2 static Flags and_not(const Flags& flags,
+                                          const Flags& without) {
+    return avx2::and_not(flags, without);
   }
 
   WFPACK_TARGET_AVX2 static Flags hex_digits(const char* p) {

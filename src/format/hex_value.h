@@ -12,6 +12,12 @@ namespace wfpack {
 
 inline constexpr std::uint8_t kNotHexDigit = 0xFF;
 
+// The first number without a sign that a 32-bit long cannot hold: strtol
+// reads it, and every larger one, as the largest long.
+inline constexpr std::uint32_t kFirstSaturated = 0x80000000u;
+inline constexpr std::int32_t kSaturatedValue = INT32_MAX;
+static_assert(kFirstSaturated - 1 == static_cast<std::uint32_t>(INT32_MAX));
+
 namespace detail {
 
 constexpr std::array<std::uint8_t, 256> make_hex_digit_table() {
@@ -58,6 +64,10 @@ class HexReader {
   // The value read so far, as the complete value would be if the input
   // ended here.
   std::int32_t value() const;
+
+  // Whether the number lies beyond the 32-bit limits, where the value
+  // saturates: from kFirstSaturated up, for a number without a sign.
+  bool saturates() const;
 
   // The value's low byte, as it is stored in the image.
   std::uint8_t low_byte() const {

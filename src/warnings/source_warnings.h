@@ -31,6 +31,14 @@ struct Warning {
     NoWaveData,        //
     NoFlowStates,      // bank
     FlowStatesUnused,  // bank, at the line of its first FlowStates table
+    TableInBody,       // text: the name; table, bank, body_line: the body's
+    // Values of a table body that the compiler reads otherwise, each kind
+    // once for each body, at its first line. count: how many.
+    ValuesAfterOperator,
+    ValuesInsideToken,
+    ValuesOutOfRange,
+    ValuesWithUpperPrefix,
+    IfconfigNotRead,  // a line that assigns IFCONFIG in another form
   };
   // A declared name is read from a line's first characters, so it is
   // never longer; what an IFCONFIG line sets is cut shorter.
@@ -48,8 +56,19 @@ struct Warning {
   UnreadReason reason = UnreadReason::NoBank;
   std::array<char, kTextCapacity> text{};
   std::size_t text_size = 0;
+  std::size_t body_line = 0;        // the header of the body a table is in
+  bool body_header_values = false;  // and whether values stood on its line
 
   std::string_view text_view() const { return {text.data(), text_size}; }
+};
+
+// The header of a table body: where it stands, what it opens, and whether
+// values stood on its own line, which are not read.
+struct BodyHeader {
+  std::size_t line = 0;
+  TableKind table = TableKind::InitData;
+  std::size_t bank = kNoBank;  // kNoBank: a body that stores nothing
+  bool holds_values = false;
 };
 
 // The warning's text, after "SOURCE:LINE: warning: ".
@@ -58,6 +77,9 @@ std::string describe(const Warning& warning);
 class SourceWarnings {
  public:
   static constexpr std::size_t kShown = 50;
+  // The kinds of value read otherwise, ValuesAfterOperator and those after
+  // it.
+  static constexpr std::size_t kOtherwiseKinds = 4;
 
   // What the scanner reads, as it reads it; line counts from 1.
   void table_not_read(std::size_t line, const UnreadTable& unread);
@@ -67,6 +89,15 @@ class SourceWarnings {
   void table_body_opened(std::size_t line, TableKind table, std::size_t bank);
   void comment_values(std::size_t line, std::size_t count);
   void table_body_ended(std::size_t values, bool closed);
+  // A line in the body that body opens that declares the table name.
+  void table_in_body(std::size_t line, std::string_view name,
+                     const BodyHeader& body);
+  // A value stored outside comments that the compiler reads otherwise, or
+  // one it reads where the reader skips it; kind is one of the Values*
+  // kinds after TableInBody.
+  void value_read_otherwise(std::size_t line, Warning::Kind kind);
+  // A line between tables that assigns IFCONFIG in a form that is not read.
+  void ifconfig_not_read(std::size_t line);
 
   // After the whole source: what it lacks.
   void finish(const GpifImage& image);
@@ -93,6 +124,13 @@ class SourceWarnings {
   std::size_t body_line_ = 0;
   TableKind body_table_ = TableKind::InitData;
   std::size_t body_bank_ = 0;
+  // Where the first table declared inside it stands; what it reads that the
+  // compiler reads otherwise, each kind's count and first line.
+  std::size_t table_in_body_line_ = 0;
+  std::array<std::size_t, kOtherwiseKinds> otherwise_count_{};
+  std::array<std::size_t, kOtherwiseKinds> otherwise_line_{};
+  bool read_otherwise_ = false;
+  std::size_t ifconfig_not_read_line_ = 0;
 };
 
 }  // namespace wfpack

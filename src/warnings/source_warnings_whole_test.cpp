@@ -147,7 +147,18 @@ INSTANTIATE_TEST_SUITE_P(
              "gpif.c:6: warning: FlowStates bank 0 is not in the image: bank "
              "0 has no WaveData table\n" +
                  kNoWaveData},
-        Case{"EmptySource", "", kNoIfconfig + kNoInitData + kNoWaveData}),
+        Case{"EmptySource", "", kNoIfconfig + kNoInitData + kNoWaveData},
+        Case{"IfconfigNotRead",
+             "IFCONFIG=0xCE;\n\tIFCONFIG = 0xCE;\n" + kTables,
+             "gpif.c:1: warning: IFCONFIG is set on this line but not read: "
+             "the IFCONFIG line begins with 2 blanks, 'IFCONFIG', a blank and "
+             "'='\n" +
+                 kNoIfconfig},
+        Case{"IfconfigOnlyChanged",
+             "  IFCONFIG |= 0x01;\nIFCONFIG == 1;\nIFCONFIGS = 1;\n" + kTables,
+             kNoIfconfig},
+        Case{"IfconfigReadAfterANearMiss",
+             " IFCONFIG = 0xCE;\n" + kTables + "  IFCONFIG = 0xCE;\n", ""}),
     case_name);
 
 }  // namespace
