@@ -56,7 +56,9 @@ const char* read_windows(const char* p, const char* end, ValueRun& run) {
                       (inside & starts & below) != 0)) {
       run.comments = comments_before;
       run.marks_from = marks_from_before;
-      const Step step = read_commented_window(p, marks, run);
+      // A copy, which leaves the usual case its marks in registers.
+      const WindowMarks general = marks;
+      const Step step = read_commented_window(p, general, run);
       if (step.stop) return step.next;
       p = step.next;
       continue;

@@ -52,7 +52,7 @@ inline const char* take_values(const char* p, std::uint64_t starts,
 
 // The same for a window whose digits are known, one bit a byte, with the
 // look-ahead's: every value is checked at once, and each then costs only
-// its two digits' lookups.
+// one lookup of its two digits.
 inline const char* take_values(const char* p, std::uint64_t starts,
                                std::uint64_t digits, std::uint64_t ahead,
                                ValueRun& run, std::uint64_t& taken,
@@ -74,9 +74,7 @@ inline const char* take_values(const char* p, std::uint64_t starts,
   }
   std::uint8_t* out = run.next;
   for (std::uint64_t left = stored; left != 0; left &= left - 1) {
-    const char* value = p + std::countr_zero(left);
-    *out++ = static_cast<std::uint8_t>(hex_digit_value(value[2]) << 4 |
-                                       hex_digit_value(value[3]));
+    *out++ = digit_pair_value(p + std::countr_zero(left) + 2);
   }
   run.next = out;
   return odd;
