@@ -50,6 +50,10 @@ std::span<const Kernel> usable_kernels() {
   return {kernels.first.data(), kernels.second};
 }
 
+const char* next_value_stop(const char* p, const char* end) {
+  return engine::next_stop(p, end);
+}
+
 const char* read_values(Kernel kernel, const char* p, const char* end,
                         ValueRun& run) {
   switch (kernel) {

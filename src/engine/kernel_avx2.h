@@ -5,6 +5,8 @@
 // AVX2.
 #pragma once
 
+#include <array>
+
 #include "engine/masks.h"
 #include "format/source_format.h"
 
@@ -36,29 +38,55 @@ WFPACK_TARGET_AVX2 inline Flags operator|(const Flags& x, const Flags& y) {
   return {_mm256_or_si256(x.low, y.low), _mm256_or_si256(x.high, y.high)};
 }
 
+WFPACK_TARGET_AVX2 inline Flags and_not(const Flags& x, const Flags& y) {
+  return {_mm256_andnot_si256(y.low, x.low),
+          _mm256_andnot_si256(y.high, x.high)};
+}
+
 WFPACK_TARGET_AVX2 inline __m256i load(const char* p) {
   return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
 }
 
+// Every byte value repeated over a vector, for the compares to read from
+// memory: built in a register instead, each such constant is built anew in
+// every window, as the calls the loop makes keep no vector register. It is
+// not const, or the compiler would fold it back into those registers.
+struct alignas(32) Repeated {
+  char bytes[32];
+};
+constexpr std::array<Repeated, 256> make_repeated() {
+  std::array<Repeated, 256> table{};
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    for (char& byte : table[i].bytes) byte = static_cast<char>(i);
+  }
+  return table;
+}
+alignas(32) inline constinit std::array<Repeated, 256> kRepeated =
+    make_repeated();
+
+WFPACK_TARGET_AVX2 inline __m256i repeated(char c) {
+  return _mm256_load_si256(reinterpret_cast<const __m256i*>(
+      kRepeated[static_cast<unsigned char>(c)].bytes));
+}
+
 WFPACK_TARGET_AVX2 inline __m256i equal(__m256i bytes, char c) {
-  return _mm256_cmpeq_epi8(bytes, _mm256_set1_epi8(c));
+  return _mm256_cmpeq_epi8(bytes, repeated(c));
 }
 
 WFPACK_TARGET_AVX2 inline __m256i at_least(__m256i bytes, char c) {
-  return _mm256_cmpgt_epi8(bytes, _mm256_set1_epi8(static_cast<char>(c - 1)));
+  return _mm256_cmpgt_epi8(bytes, repeated(static_cast<char>(c - 1)));
 }
 
 // x <= limit, for unsigned bytes.
 WFPACK_TARGET_AVX2 inline __m256i at_most(__m256i x, char limit) {
-  return _mm256_cmpeq_epi8(_mm256_min_epu8(x, _mm256_set1_epi8(limit)), x);
+  return _mm256_cmpeq_epi8(_mm256_min_epu8(x, repeated(limit)), x);
 }
 
 WFPACK_TARGET_AVX2 inline __m256i hex_digits(__m256i bytes) {
-  const __m256i lower =
-      _mm256_or_si256(bytes, _mm256_set1_epi8(kLetterCaseBit));
+  const __m256i lower = _mm256_or_si256(bytes, repeated(kLetterCaseBit));
   return _mm256_or_si256(
-      at_most(_mm256_sub_epi8(bytes, _mm256_set1_epi8('0')), 9),
-      at_most(_mm256_sub_epi8(lower, _mm256_set1_epi8(kFirstHexLetter)),
+      at_most(_mm256_sub_epi8(bytes, repeated('0')), 9),
+      at_most(_mm256_sub_epi8(lower, repeated(kFirstHexLetter)),
               kHexLetterCount - 1));
 }
 
@@ -80,6 +108,11 @@ struct Avx2Kernel {
   WFPACK_TARGET_AVX2 static Flags at_least(const char* p, char c) {
     return {avx2::at_least(avx2::load(p), c),
             avx2::at_least(avx2::load(p + 32), c)};
+  }
+
+  WFPACK_TARGET_AVX2 static Flags and_not(const Flags& flags,
+                                          const Flags& without) {
+    return avx2::and_not(flags, without);
   }
 
   WFPACK_TARGET_AVX2 static Flags hex_digits(const char* p) {

@@ -3,12 +3,12 @@
 // processors).
 //
 // Every kernel offers the same operations on the 64 bytes from p: Flags,
-// one flag for each byte, combined with & and |; equal and at_least, which
-// classify the bytes; bits, the mask of a Flags. A kernel whose kCheapDigits
-// is true also classifies hexadecimal digits, with hex_digits and, for the
-// 4 bytes after the window, hex_digits_after. Which bytes are classified
-// how, and what the classes mean together, is for the code above them to
-// say.
+// one flag for each byte, combined with &, | and and_not; equal and
+// at_least, which classify the bytes; bits, the mask of a Flags. A kernel whose
+// kCheapDigits is true also classifies hexadecimal digits, with hex_digits and,
+// for the 4 bytes after the window, hex_digits_after. Which bytes are
+// classified how, and what the classes mean together, is for the code above
+// them to say.
 #pragma once
 
 #include <cstdint>
@@ -43,6 +43,8 @@ struct PortableKernel {
       return static_cast<signed char>(byte) >= static_cast<signed char>(c);
     });
   }
+
+  static Flags and_not(Flags flags, Flags without) { return flags & ~without; }
 
   static std::uint64_t bits(Flags flags) { return flags; }
 };

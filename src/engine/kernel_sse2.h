@@ -29,6 +29,11 @@ inline Flags operator|(const Flags& x, const Flags& y) {
           _mm_or_si128(x.c, y.c), _mm_or_si128(x.d, y.d)};
 }
 
+inline Flags and_not(const Flags& x, const Flags& y) {
+  return {_mm_andnot_si128(y.a, x.a), _mm_andnot_si128(y.b, x.b),
+          _mm_andnot_si128(y.c, x.c), _mm_andnot_si128(y.d, x.d)};
+}
+
 inline __m128i load(const char* p) {
   return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
 }
@@ -61,6 +66,10 @@ struct Sse2Kernel {
     return sse2::each(p, [c](__m128i bytes) {
       return _mm_cmpgt_epi8(bytes, _mm_set1_epi8(static_cast<char>(c - 1)));
     });
+  }
+
+  static Flags and_not(const Flags& flags, const Flags& without) {
+    return sse2::and_not(flags, without);
   }
 
   static std::uint64_t bits(const Flags& flags) {

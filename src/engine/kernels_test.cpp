@@ -98,6 +98,9 @@ TYPED_TEST(Kernels, ClassifyAsTheFormatsPredicates) {
               Kernel::bits(zeros) & Kernel::bits(high));
     ASSERT_EQ(Kernel::bits(zeros | high),
               Kernel::bits(zeros) | Kernel::bits(high));
+    ASSERT_EQ(marked_bytes<Kernel>(p), byte_loop(p, [](char byte) {
+                return static_cast<signed char>(byte) > ' ' && byte != ',';
+              }));
     if constexpr (Kernel::kCheapDigits) {
       ASSERT_EQ(Kernel::bits(Kernel::hex_digits(p)),
                 byte_loop(p, is_hex_digit));

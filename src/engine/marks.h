@@ -20,6 +20,7 @@ struct WindowMarks {
   std::uint64_t opens = 0;          // "/*"
   std::uint64_t closes = 0;         // "*/"
   std::uint64_t line_comments = 0;  // "//"
+  std::uint64_t marked = 0;         // neither a blank nor kValueSeparator
 
   std::uint64_t comment_marks() const { return opens | closes | line_comments; }
 };
@@ -48,6 +49,12 @@ inline std::uint64_t pairs(std::uint64_t first, std::uint64_t second,
 }
 
 template <class Kernel>
+std::uint64_t marked_bytes(const char* p) {
+  return Kernel::bits(Kernel::and_not(Kernel::at_least(p, kFirstNonBlank),
+                                      Kernel::equal(p, kValueSeparator)));
+}
+
+template <class Kernel>
 WindowMarks marks_of(const char* p) {
   WindowMarks marks;
   marks.starts = Kernel::bits(value_start_flags<Kernel>(p));
@@ -58,7 +65,30 @@ WindowMarks marks_of(const char* p) {
   marks.opens = pairs(slashes, stars, after == kCommentStar);
   marks.closes = pairs(stars, slashes, after == kCommentSlash);
   marks.line_comments = pairs(slashes, slashes, after == kCommentSlash);
+  marks.marked = marked_bytes<Kernel>(p);
   return marks;
+}
+
+// The bytes below the window's limit, outside comments, that are neither a
+// value's prefix and two digits nor what sets values apart: an operator, a
+// name, a stray digit, a "0X". Only at one of them can a value the search
+// stores be read otherwise by the compiler ("-0x01", "a0x12", a value
+// after "0X"), so the search hands the rest of such a window to the
+// scanner, which looks at each value exactly. The usual window has none;
+// bytes from 0x80 up count as blanks, as none of them takes part. A
+// window's first byte may be the "/" of a "*/" begun before it, which
+// marks_from tells.
+inline std::uint64_t unusual_bytes(const char* p, const WindowMarks& marks,
+                                   std::uint64_t inside, std::uint64_t below,
+                                   const char* marks_from) {
+  // Each start with the 3 bytes after it. Starts stand at least 4 apart
+  // unless the first of them is a value of another form ("0x0x") or the
+  // search stops before ("0x10x5"); where the product carries over, it does
+  // so only above such a value, where the search stops anyway.
+  const std::uint64_t values = marks.starts * 0x0F;
+  std::uint64_t unusual = marks.marked & ~values & ~inside & below;
+  if (unusual != 0 && marks_from > p) unusual &= ~std::uint64_t{1};
+  return unusual;
 }
 
 // Counts into counted the values of a window past a full table and returns

@@ -25,14 +25,17 @@ const char* read_windows(const char* p, const char* end, ValueRun& run) {
     const WindowMarks marks = marks_of<Kernel>(p);
     const std::uint64_t starts = marks.starts;
     // The "0" of a value start three characters after another can be the
-    // first value's last digit ("0x10x5"): rare, and left to the scanner.
+    // first value's last digit ("0x10x5"): rare, and left to the scanner,
+    // from before any byte it may need to see.
     if ((starts & (starts << 3)) != 0) {
       return p + std::countr_zero(starts | marks.line_stops |
-                                  marks.comment_marks());
+                                  marks.comment_marks() |
+                                  unusual_bytes(p, marks, 0, ~std::uint64_t{0},
+                                                run.marks_from));
     }
     std::uint64_t line_feeds = 0;
-    const int limit = window_limit(p, marks.line_stops, run, line_feeds);
-    const std::uint64_t below = bits_below(limit);
+    int limit = window_limit(p, marks.line_stops, run, line_feeds);
+    std::uint64_t below = bits_below(limit);
     // Comments matter only for values that are stored.
     const Comments comments_before = run.comments;
     const char* const marks_from_before = run.marks_from;
@@ -53,10 +56,21 @@ const char* read_windows(const char* p, const char* end, ValueRun& run) {
                       (inside & starts & below) != 0)) {
       run.comments = comments_before;
       run.marks_from = marks_from_before;
-      const Step step = read_commented_window(p, marks, run);
+      // A copy, which leaves the usual case its marks in registers.
+      const WindowMarks general = marks;
+      const Step step = read_commented_window(p, general, run);
       if (step.stop) return step.next;
       p = step.next;
       continue;
+    }
+    if (!full) {
+      if (const std::uint64_t unusual =
+              unusual_bytes(p, marks, inside, below, marks_from_before)) {
+        limit = std::countr_zero(unusual);
+        below = bits_below(limit);
+        line_feeds &= below;
+        if (commented) follow_to(limit);
+      }
     }
     std::uint64_t taken = 0;
     std::uint64_t stored = 0;

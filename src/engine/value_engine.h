@@ -26,8 +26,10 @@
 // - A comment mark before ValueRun::marks_from has been taken: its second
 //   character never begins another ("/*/" opens but does not close).
 // - The search stops before every line that begins with kTableBodyEnd's
-//   first character, at a NUL, and at the end of a line with values inside
-//   comments: the scanner decides what those mean.
+//   first character or may declare a table, at a NUL, at the end of a line
+//   with values inside comments, and, while the table is not full, at the
+//   first byte outside comments that is none of a value's and none of
+//   what sets values apart (marks.h): the scanner decides what those mean.
 #pragma once
 
 #include <cstddef>
@@ -68,5 +70,10 @@ struct ValueRun {
 // comment mark character; or end.
 const char* read_values(Kernel kernel, const char* p, const char* end,
                         ValueRun& run);
+
+// The first byte from p on that the scanner must look at, as read_values
+// would return it without reading a value: for where what stands before p
+// may change what a value after it is, which a window cannot see.
+const char* next_value_stop(const char* p, const char* end);
 
 }  // namespace wfpack

@@ -33,6 +33,13 @@ Step read_commented_window(const char* p, const WindowMarks& marks,
       follow(limit);
     }
   }
+  // Values that the compiler may read otherwise, the scanner's.
+  if (const std::uint64_t unusual =
+          unusual_bytes(p, marks, inside, bits_below(limit), marks_from_before);
+      unusual != 0 && run.next != run.table_end) {
+    limit = std::countr_zero(unusual);
+    follow(limit);
+  }
   std::uint64_t taken = 0;
   std::uint64_t stored = 0;
   const char* odd =

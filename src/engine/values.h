@@ -10,6 +10,7 @@
 #include "engine/masks.h"
 #include "engine/value_engine.h"
 #include "format/hex_value.h"
+#include "format/line_class.h"
 
 namespace wfpack::engine {
 
@@ -51,7 +52,7 @@ inline const char* take_values(const char* p, std::uint64_t starts,
 
 // The same for a window whose digits are known, one bit a byte, with the
 // look-ahead's: every value is checked at once, and each then costs only
-// its two digits' lookups.
+// one lookup of its two digits.
 inline const char* take_values(const char* p, std::uint64_t starts,
                                std::uint64_t digits, std::uint64_t ahead,
                                ValueRun& run, std::uint64_t& taken,
@@ -73,23 +74,22 @@ inline const char* take_values(const char* p, std::uint64_t starts,
   }
   std::uint8_t* out = run.next;
   for (std::uint64_t left = stored; left != 0; left &= left - 1) {
-    const char* value = p + std::countr_zero(left);
-    *out++ = static_cast<std::uint8_t>(hex_digit_value(value[2]) << 4 |
-                                       hex_digit_value(value[3]));
+    *out++ = digit_pair_value(p + std::countr_zero(left) + 2);
   }
   run.next = out;
   return odd;
 }
 
 // How far a window may be read: up to a NUL, a line feed before a line that
-// may end the table body, or the end of a line with values inside comments,
-// which the scanner reports. line_feeds is set to those before it.
+// may end the table body or declare a table, or the end of a line with
+// values inside comments, which the scanner reports. line_feeds is set to
+// those before it.
 inline int window_limit(const char* p, std::uint64_t line_stops,
                         const ValueRun& run, std::uint64_t& line_feeds) {
   line_feeds = 0;
   for (; line_stops != 0; line_stops &= line_stops - 1) {
     const int at = std::countr_zero(line_stops);
-    if (p[at] != kLineFeed || p[at + 1] == kTableBodyEnd[0] ||
+    if (p[at] != kLineFeed || body_line_must_be_read(p[at + 1]) ||
         run.comment_values != 0) {
       return at;
     }
@@ -115,7 +115,8 @@ struct Step {
 };
 
 // Any window, with comments however they stand: values inside them, marks
-// that share a character, "//".
+// that share a character, "//". marks.marked is set unless the table is
+// full.
 Step read_commented_window(const char* p, const WindowMarks& marks,
                            ValueRun& run);
 

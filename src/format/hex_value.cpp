@@ -9,8 +9,8 @@ bool is_c_space(char c) {
          c == '\r';
 }
 
-constexpr std::uint32_t kLongMax = 0x7FFFFFFFu;
-constexpr std::uint32_t kLongMinMagnitude = 0x80000000u;
+constexpr std::uint32_t kLongMax = kFirstSaturated - 1;
+constexpr std::uint32_t kLongMinMagnitude = kFirstSaturated;
 
 }  // namespace
 
@@ -63,6 +63,11 @@ bool HexReader::feed(char c) {
   if (digit == kNotHexDigit) return false;
   add_digit(digit);
   return true;
+}
+
+bool HexReader::saturates() const {
+  return any_digit_ &&
+         (overflow_ || magnitude_ > (negative_ ? kLongMinMagnitude : kLongMax));
 }
 
 std::int32_t HexReader::value() const {

@@ -3,14 +3,23 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <string_view>
 
 #include "format/source_format.h"
 
 namespace wfpack {
 
 inline constexpr std::uint8_t kNotHexDigit = 0xFF;
+
+// The first number without a sign that a 32-bit long cannot hold: strtol
+// reads it, and every larger one, as the largest long.
+inline constexpr std::uint32_t kFirstSaturated = 0x80000000u;
+inline constexpr std::int32_t kSaturatedValue = INT32_MAX;
+static_assert(kFirstSaturated - 1 == static_cast<std::uint32_t>(INT32_MAX));
 
 namespace detail {
 
@@ -29,12 +38,67 @@ constexpr std::array<std::uint8_t, 256> make_hex_digit_table() {
 
 inline constexpr auto kHexDigitTable = make_hex_digit_table();
 
+inline constexpr std::string_view kHexDigitChars = "0123456789ABCDEFabcdef";
+
 }  // namespace detail
 
 // A character's hexadecimal digit value, or kNotHexDigit for any other
 // character. Inline: the scanner looks up every digit of the source.
 inline std::uint8_t hex_digit_value(char c) {
   return detail::kHexDigitTable[static_cast<unsigned char>(c)];
+}
+
+namespace detail {
+
+// The low 5 bits of the hexadecimal digits tell them apart, the letters'
+// cases alike ('0' to '9' are 16 to 25, 'A' to 'F' and 'a' to 'f' 1 to 6):
+// two digits as they lie in memory, each cut to its low 5 bits, index the
+// byte they make.
+inline constexpr std::uint16_t kDigitBits = 0x1F1F;
+
+constexpr std::size_t digit_pair_index(char first, char second) {
+  const auto low = static_cast<std::size_t>(first & 0x1F);
+  const auto high = static_cast<std::size_t>(second & 0x1F);
+  return std::endian::native == std::endian::little ? low | high << 8
+                                                    : high | low << 8;
+}
+
+constexpr std::array<std::uint8_t, kDigitBits + 1> make_digit_pair_table() {
+  std::array<std::uint8_t, kDigitBits + 1> table{};
+  for (const char first : kHexDigitChars) {
+    for (const char second : kHexDigitChars) {
+      table[digit_pair_index(first, second)] = static_cast<std::uint8_t>(
+          kHexDigitTable[static_cast<unsigned char>(first)] << 4 |
+          kHexDigitTable[static_cast<unsigned char>(second)]);
+    }
+  }
+  return table;
+}
+
+inline constexpr auto kDigitPairTable = make_digit_pair_table();
+
+constexpr bool digit_bits_tell_digits_apart() {
+  for (const char first : kHexDigitChars) {
+    for (const char second : kHexDigitChars) {
+      if ((first & 0x1F) == (second & 0x1F) &&
+          kHexDigitTable[static_cast<unsigned char>(first)] !=
+              kHexDigitTable[static_cast<unsigned char>(second)]) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+static_assert(digit_bits_tell_digits_apart());
+
+}  // namespace detail
+
+// The byte that the two hexadecimal digits at digits make, which must be
+// digits: the value search reads a value's both digits in one lookup.
+inline std::uint8_t digit_pair_value(const char* digits) {
+  std::uint16_t pair;
+  std::memcpy(&pair, digits, sizeof pair);
+  return detail::kDigitPairTable[pair & detail::kDigitBits];
 }
 
 // Reads a hexadecimal number the way C's strtol does in base 16 with a
@@ -58,6 +122,10 @@ class HexReader {
   // The value read so far, as the complete value would be if the input
   // ended here.
   std::int32_t value() const;
+
+  // Whether the number lies beyond the 32-bit limits, where the value
+  // saturates: from kFirstSaturated up, for a number without a sign.
+  bool saturates() const;
 
   // The value's low byte, as it is stored in the image.
   std::uint8_t low_byte() const {

@@ -1,5 +1,7 @@
 #include "format/line_class.h"
 
+#include "format/comments.h"
+
 namespace wfpack {
 
 namespace {
@@ -24,6 +26,37 @@ bool sets_plain_number(std::string_view rest) {
   at = skip_blanks(rest, at);
   // What follows the ";" is another statement, or a comment.
   return at < rest.size() && rest[at] == kStatementEnd;
+}
+
+bool holds_values(std::string_view text) {
+  // The compiler reads values only after the brace that opens them, which
+  // most header lines leave to the next line.
+  if (text.empty() || text.back() == kAssignment ||
+      text.find(kValuesOpen) == std::string_view::npos) {
+    return false;
+  }
+  Comments comments;
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if (comments.mark(text[i], text[i + 1]) != 0) {
+      ++i;
+    } else if (!comments.inside() && starts_value(text[i], text[i + 1])) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool assigns_ifconfig(std::string_view line) {
+  HeaderWords words(line);
+  words.blanks();
+  if (!words.word(kIfconfigName)) return false;
+  if (!words.rest().empty() && is_identifier_char(words.rest().front())) {
+    return false;
+  }
+  words.blanks();
+  const std::string_view rest = words.rest();
+  return rest.starts_with(kAssignment) &&
+         !rest.substr(1).starts_with(kAssignment);
 }
 
 LineClass classify_line(std::string_view line) {

@@ -2,6 +2,7 @@
 // and the words of a table header, which the warnings read as well.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -34,12 +35,52 @@ LineClass classify_line(std::string_view line);
 // count as blanks.
 bool sets_plain_number(std::string_view rest);
 
+// Whether text, the rest of a header's line after the table's name, holds
+// values the compiler reads: a value prefix outside comments, after the
+// brace that opens the values. The reader reads none of them.
+bool holds_values(std::string_view text);
+
+// Whether a line the reader does not take as the IFCONFIG line assigns
+// IFCONFIG all the same: blanks, kIfconfigName, blanks, then "=" that is
+// not "==" ("IFCONFIG=0xCE;", "\tIFCONFIG = 0xCE;").
+bool assigns_ifconfig(std::string_view line);
+
 // Between table bodies, only a line that begins with one of these
 // characters can be anything but Other, or declare a table that is not
 // read; every other line is passed over unread.
 constexpr bool may_begin_something(char first) {
   return is_blank(first) || first == '_' || (first >= 'a' && first <= 'z') ||
          (first >= 'A' && first <= 'Z');
+}
+
+// What a table declaration begins with, after any blanks: the first
+// character of a word.
+constexpr bool may_begin_declaration(char c) {
+  return c == '_' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// In a table body, a line must be read from its start where it may end the
+// body, or declare a table that the firmware's compiler would then see
+// inside the body: where its first character is kTableBodyEnd's, or begins
+// a declaration's first word. The value search asks at every line it
+// passes, so the answer is one lookup.
+namespace detail {
+
+constexpr std::array<bool, 256> make_body_line_starts() {
+  std::array<bool, 256> starts{};
+  for (std::size_t i = 0; i < starts.size(); ++i) {
+    const auto c = static_cast<char>(i);
+    starts[i] = c == kTableBodyEnd[0] || may_begin_declaration(c);
+  }
+  return starts;
+}
+
+inline constexpr auto kBodyLineStarts = make_body_line_starts();
+
+}  // namespace detail
+
+inline bool body_line_must_be_read(char first) {
+  return detail::kBodyLineStarts[static_cast<unsigned char>(first)];
 }
 
 // Reads the words of a declaration from the front of a line.

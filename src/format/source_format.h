@@ -48,7 +48,16 @@ constexpr bool is_identifier_char(char c) {
 inline constexpr std::string_view kIfconfigPrefix = "  IFCONFIG =";
 inline constexpr std::string_view kIfconfigName = "IFCONFIG";
 inline constexpr char kStatementEnd = ';';
-static_assert(kIfconfigPrefix.substr(2, kIfconfigName.size()) == kIfconfigName);
+// The "=" of the IFCONFIG line, and of a table header's declarator.
+inline constexpr char kAssignment = '=';
+// Its indentation, the name, a blank, and the assignment.
+inline constexpr std::size_t kIfconfigIndent = 2;
+static_assert(kIfconfigPrefix.substr(kIfconfigIndent, kIfconfigName.size()) ==
+                  kIfconfigName &&
+              kIfconfigPrefix.find_first_not_of(' ') == kIfconfigIndent &&
+              kIfconfigPrefix.substr(kIfconfigIndent + kIfconfigName.size()) ==
+                  " =" &&
+              kIfconfigPrefix.back() == kAssignment);
 
 // A table header: "const", blanks, "char", blanks, a storage class with
 // blanks after it if any, then the table's name. InitData's name must be
@@ -59,6 +68,7 @@ inline constexpr std::array<std::string_view, 2> kStorageClasses = {"xdata",
                                                                     "__xdata"};
 inline constexpr std::string_view kInitDataDeclarator = "[7] =";
 static_assert(kInitDataSize == 7, "kInitDataDeclarator names the size");
+static_assert(kInitDataDeclarator.back() == kAssignment);
 
 enum class TableKind : std::uint8_t { InitData, WaveData, FlowStates };
 
@@ -116,6 +126,16 @@ constexpr bool starts_value(char first, char second) {
   return first == kValuePrefix[0] && second == kValuePrefix[1];
 }
 
+// Values are set apart by commas, blanks and line ends: every byte below
+// kFirstNonBlank is a blank, a line's end or another control character.
+inline constexpr char kValueSeparator = ',';
+// The brace that opens the values, on its own line or before them, sets
+// them apart too.
+inline constexpr char kValuesOpen = '{';
+inline constexpr char kFirstNonBlank = '!';
+static_assert(' ' < kFirstNonBlank && '\t' < kFirstNonBlank &&
+              '\r' < kFirstNonBlank && kLineFeed < kFirstNonBlank);
+
 // Hexadecimal digits: decimal ones, and six letters in either case.
 inline constexpr char kFirstHexLetter = 'a';
 inline constexpr int kHexLetterCount = 6;
@@ -126,6 +146,12 @@ constexpr bool is_hex_digit(char c) {
   return is_decimal_digit(c) || (lower >= kFirstHexLetter &&
                                  lower < kFirstHexLetter + kHexLetterCount);
 }
+
+// The compiler reads "0X" as it reads "0x"; the reader starts no value at
+// it, and goes on at the "X".
+inline constexpr std::string_view kUpperValuePrefix = "0X";
+static_assert(kUpperValuePrefix[0] == kValuePrefix[0] &&
+              (kUpperValuePrefix[1] | kLetterCaseBit) == kValuePrefix[1]);
 
 // --------------------------------------------------------------- comments
 

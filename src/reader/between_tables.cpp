@@ -78,16 +78,25 @@ void SourceScanner::act_on_line(std::string_view line, bool line_ended) {
   if (const UnreadTable unread = unread_table(line, line_class); unread.found) {
     warnings_.table_not_read(line_, unread);
   }
+  // Only the first such line counts, and only while no IFCONFIG line was
+  // read.
+  if (line_class.kind == LineKind::Other && !ifconfig_settled_ &&
+      assigns_ifconfig(line)) {
+    warnings_.ifconfig_not_read(line_);
+    ifconfig_settled_ = true;
+  }
   // Values on a header's own line are not collected, but a comment it
   // opens goes on into the body.
   if (line_class.kind == LineKind::Header) {
     open_table_body(line_class);
+    body_.holds_values = holds_values(line.substr(line_class.name_at));
     run_.comments.follow(line);
   }
 }
 
 void SourceScanner::set_ifconfig(std::uint8_t value, std::string_view rest) {
   image_.IfConfig = value;
+  ifconfig_settled_ = true;
   warnings_.ifconfig(line_, value, rest);
 }
 
@@ -96,6 +105,7 @@ void SourceScanner::open_table_body(const LineClass& header) {
   const char* marks_from = run_.marks_from;
   run_ = ValueRun{};
   run_.marks_from = marks_from;
+  body_ = {line_, header.table, kNoBank, false};
   std::size_t bank = 0;
   if (header.table == TableKind::InitData) {
     run_.next = image_.InitData.data();
@@ -114,6 +124,7 @@ void SourceScanner::open_table_body(const LineClass& header) {
     }
   }
   body_start_ = run_.next;
+  body_.bank = bank;
   warnings_.table_body_opened(line_, header.table, bank);
 }
 

@@ -13,7 +13,10 @@ bool SourceScanner::feed(std::string_view chunk) {
     input_ended_ = true;
   }
   run_.marks_from = p;
+  chunk_start_ = p;
+  if (gathering_) gather_body_line(p, end);
   while (p < end) p = step(p, end);
+  tail_.take({chunk_start_, static_cast<std::size_t>(end - chunk_start_)});
   return !input_ended_;
 }
 
@@ -30,6 +33,11 @@ void SourceScanner::finish() {
       break;
     default:
       break;
+  }
+  // A line gathered to its end is what the source's end leaves of it.
+  if (gathering_) {
+    gathering_ = false;
+    check_body_line(prefix_.text());
   }
   mode_ = Mode::SkipLine;
   report_comment_values();
@@ -59,10 +67,16 @@ const char* SourceScanner::step(const char* p, const char* end) {
       // Only the prefix's second character makes a value; any other
       // character may itself start one, or end the line.
       mode_ = Mode::Values;
+      if (*p == kUpperValuePrefix[1]) return after_upper_prefix(p + 1, end);
       if (*p != kValuePrefix[1]) return p;
       value_ = HexReader::after_prefix();
       mode_ = Mode::ValueDigits;
       return p + 1;
+
+    case Mode::UpperPrefix:
+      mode_ = Mode::Values;
+      note_upper_value(*p);
+      return p;
 
     case Mode::ValueDigits:
       while (p < end && value_.feed(*p)) ++p;
@@ -95,6 +109,7 @@ const char* SourceScanner::next_line(const char* p, const char* end) {
   ++line_;
   mode_ = Mode::LineBeginning;
   prefix_.clear();
+  gathering_ = false;
   brace_seen_ = false;
   return in_body_ && p < end ? read_body_line_beginning(p, end) : p;
 }
@@ -109,13 +124,19 @@ void SourceScanner::report_comment_values() {
 // In a table body, the first characters of a line tell whether it ends the
 // body. Its first character, which starts no value, may be the last the
 // chunk holds; otherwise the line's values are looked for from there.
-const char* SourceScanner::read_body_line_beginning(const char* p,
-                                                    const char* end) {
+inline const char* SourceScanner::read_body_line_beginning(const char* p,
+                                                           const char* end) {
   static_assert(kTableBodyEnd.size() == 2);
   if (!brace_seen_) {
     if (*p != kTableBodyEnd[0]) {
       mode_ = Mode::Values;
-      return p;
+      if (may_begin_declaration(*p)) {
+        gathering_ = true;
+        gather_body_line(p, end);
+      }
+      // Nothing that follows the brace can go on it, so the value search,
+      // which would stop at it, starts after it.
+      return *p == kValuesOpen ? p + 1 : p;
     }
     brace_seen_ = true;
     if (++p == end) return p;
@@ -130,30 +151,22 @@ const char* SourceScanner::read_body_line_beginning(const char* p,
   return p;
 }
 
-// Stores a value read byte by byte, or counts it once the table is full.
-// Only a value stored can make the image differ from what the compiler
-// reads, so only then does a comment around it count.
-void SourceScanner::take_value(std::uint8_t byte) {
-  if (run_.next == run_.table_end) {
-    ++run_.dropped;
-    return;
-  }
-  if (run_.comments.inside()) ++run_.comment_values;
-  *run_.next++ = byte;
-}
-
 // Looks for values on the lines of a table body: every value prefix starts
 // one, wherever it stands; everything else (commas, blanks, comments and
 // their words) is passed over. Nearly all of a source's bytes go through
 // the value search; what it stops at is read here.
 const char* SourceScanner::read_values_of_body(const char* p, const char* end) {
   if (run_.table_end == nullptr) {
-    // A body that stores nothing: only the line that ends it matters.
-    mode_ = Mode::SkipLine;
-    return p;
+    // A body that stores nothing: only the line that ends it, or declares a
+    // table, matters.
+    mode_ = gathering_ ? Mode::Values : Mode::SkipLine;
+    return gathering_ ? end : p;
   }
   while (mode_ == Mode::Values) {
-    p = read_values(kernel_, p, end, run_);
+    // Where the characters before p may change what a value right after
+    // them is, the windows cannot tell: the next byte is read here.
+    p = p < end && may_have_context_at(p) ? next_value_stop(p, end)
+                                          : read_values(kernel_, p, end, run_);
     line_ += run_.line_feeds;
     run_.line_feeds = 0;
     if (p == end) break;
@@ -174,11 +187,16 @@ const char* SourceScanner::read_values_of_body(const char* p, const char* end) {
         ++p;
       }
     } else if (end - p < 2) {
+      value_context_ = context_at(p);
       mode_ = Mode::MaybeValue;
       ++p;
+    } else if (p[1] == kUpperValuePrefix[1]) {
+      value_context_ = context_at(p);
+      p = after_upper_prefix(p + 2, end);
     } else if (!starts_value(p[0], p[1])) {
       ++p;  // the character after the "0" may itself start a value
     } else {
+      value_context_ = context_at(p);
       value_ = HexReader::after_prefix();
       for (p += kValuePrefix.size(); p < end && value_.feed(*p);) ++p;
       if (p == end) {

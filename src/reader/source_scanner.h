@@ -15,6 +15,7 @@
 #include "engine/value_engine.h"
 #include "format/hex_value.h"
 #include "format/line_class.h"
+#include "format/value_context.h"
 #include "image/gpif_image.h"
 #include "reader/line_prefix.h"
 #include "warnings/source_warnings.h"
@@ -43,6 +44,7 @@ class SourceScanner {
     ValueDigits,    // a value's digits, cut by the end of a chunk
     CommentMark,    // a "/" or "*" at the end of a chunk
     SkipLine,       // nothing more on this line matters
+    UpperPrefix,    // a "0X" at the end of a chunk: does a digit follow?
   };
 
   const char* step(const char* p, const char* end);
@@ -60,7 +62,27 @@ class SourceScanner {
   }
   void open_table_body(const LineClass& header);
   void close_table_body(bool closed);
-  void take_value(std::uint8_t byte);
+  void take_value(std::uint8_t byte);  // scanned_values.cpp
+  // The lines of a table body that may declare a table (body_lines.cpp).
+  void gather_body_line(const char* p, const char* end);
+  void check_body_line(std::string_view line);
+  // The values that the compiler may read otherwise (scanned_values.cpp).
+  ValueContext context_at(const char* p) const;
+  // Whether what stands before p may change what a value right after it
+  // is. Only a value stored can make the image differ from what the
+  // compiler reads, and mostly the character before p tells.
+  bool may_have_context_at(const char* p) const {
+    if (run_.next == run_.table_end) return false;
+    if (p == chunk_start_ || is_blank_or_return(p[-1])) {
+      return may_have_context_after_blanks(p);
+    }
+    return is_identifier_char(p[-1]) ? *p == kValuePrefix[0]
+                                     : is_operator_char(p[-1]);
+  }
+  bool may_have_context_after_blanks(const char* p) const;
+  const char* after_upper_prefix(const char* p, const char* end);
+  void note_upper_value(char first_digit);
+  void note_value_read_otherwise();
 
   GpifImage& image_;
   SourceWarnings& warnings_;
@@ -77,6 +99,19 @@ class SourceScanner {
   bool in_body_ = false;
   std::uint8_t* body_start_ = nullptr;
   ValueRun run_;
+  // The header of the open body, whether it stores or not; whether the
+  // first characters of the body's current line are being gathered to tell
+  // whether it declares a table.
+  BodyHeader body_;
+  bool gathering_ = false;
+  // An IFCONFIG line, or a line that assigns IFCONFIG otherwise, was read.
+  bool ifconfig_settled_ = false;
+  // Where the current chunk begins, and the line's last characters before
+  // it: the context of a value near a chunk's start. The context of the
+  // value the scanner reads itself.
+  const char* chunk_start_ = nullptr;
+  LineTail tail_;
+  ValueContext value_context_;
 };
 
 }  // namespace wfpack

@@ -54,6 +54,10 @@ std::vector<NamedSource> sources() {
            "const char FlowStates[36] =\n{\n0x01\n"},
       {"a declaration longer than a line's prefix",
        long_declaration + " WaveData[128] =\n" + clean_tables()},
+      {"values the compiler reads otherwise, a table inside a body",
+       "IFCONFIG=0xCE;\nconst char InitData[7] = { 0x01 };\n" + value_rows(3) +
+           "-0x01 ,0x02 |  0x03,0X04 a0x05 0x80000000\n" +
+           std::string(70, ' ') + "0x01 <<\t0x02\n" + wave_table()},
       {"a table name longer than a line's prefix",
        "const char xdata WaveData_" + std::string(130, 'n') + "[128] =\n};\n" +
            clean_tables()},
@@ -124,7 +128,7 @@ std::string random_body_source(std::mt19937& random) {
   static const char* const kPieces[] = {
       "0x12", "0x1", "0x",   "0x123", "0X12", "0xag", ",",   " ",
       "\t",   "/*",  "*/",   "//",    "/",    "*",    "/*/", "**/",
-      "0",    "x",   "/**/", "}",     ";",    "a"};
+      "0",    "x",   "/**/", "}",     ";",    "a",    "-",   "<<"};
   std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
   std::uniform_int_distribution<int> line_count(0, 36);
   std::uniform_int_distribution<int> piece_count(0, 14);
@@ -157,6 +161,11 @@ TEST_P(ValuesInComment, MatchTheModelOnRandomSources) {
         << source;
     ASSERT_EQ(scanner_counts(with_crlf(source), size, kernel), expected)
         << "CR LF, chunk size " << size << "\n"
+        << source;
+    // And every other warning, those about values read otherwise included.
+    ASSERT_EQ(scan_warnings(source, size, kernel),
+              scan_warnings(source, source.size() + 1, kernel))
+        << "chunk size " << size << "\n"
         << source;
   }
   // The sources must exercise what they check.

@@ -109,6 +109,9 @@ void SourceWarnings::table_body_opened(std::size_t line, TableKind table,
   body_line_ = line;
   body_table_ = table;
   body_bank_ = bank;
+  table_in_body_line_ = 0;
+  if (read_otherwise_) otherwise_count_ = {};
+  read_otherwise_ = false;
   if (table == TableKind::InitData) init_data_seen_ = true;
   if (table == TableKind::FlowStates && !flow_seen_[bank]) {
     flow_seen_[bank] = true;
@@ -130,11 +133,23 @@ void SourceWarnings::comment_values(std::size_t line, std::size_t count) {
 void SourceWarnings::table_body_ended(std::size_t values, bool closed) {
   if (!in_body_) return;
   in_body_ = false;
-  if (values == table_size(body_table_) && closed) return;
+  if (values == table_size(body_table_) && closed && !read_otherwise_) {
+    return;
+  }
   Warning warning;
-  warning.line = body_line_;
   warning.table = body_table_;
   warning.bank = body_bank_;
+  for (std::size_t i = 0; i < kOtherwiseKinds; ++i) {
+    if (otherwise_count_[i] == 0) continue;
+    warning.kind = static_cast<Warning::Kind>(
+        static_cast<std::size_t>(Warning::Kind::ValuesAfterOperator) + i);
+    warning.line = otherwise_line_[i];
+    warning.count = otherwise_count_[i];
+    add(warning);
+  }
+  if (values == table_size(body_table_) && closed) return;
+  // Where a table stands inside the body, its warning tells why first.
+  warning.line = table_in_body_line_ != 0 ? table_in_body_line_ : body_line_;
   if (values != table_size(body_table_)) {
     warning.kind = Warning::Kind::TableSize;
     warning.count = values;
@@ -156,6 +171,11 @@ void SourceWarnings::finish(const GpifImage& image) {
       warning.bank = bank;
       add(warning);
     }
+  }
+  if (!ifconfig_seen_ && ifconfig_not_read_line_ != 0) {
+    warning.kind = Warning::Kind::IfconfigNotRead;
+    warning.line = ifconfig_not_read_line_;
+    add(warning);
   }
   warning.line = 0;
   if (!ifconfig_seen_) {

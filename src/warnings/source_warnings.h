@@ -37,6 +37,14 @@ struct Warning {
     // (column, text: its row, given, described) and count: the others.
     WaveformDescription,
     InitDescription,
+    TableInBody,       // text: the name; table, bank, body_line: the body's
+    // Values of a table body that the compiler reads otherwise, each kind
+    // once for each body, at its first line. count: how many.
+    ValuesAfterOperator,
+    ValuesInsideToken,
+    ValuesOutOfRange,
+    ValuesWithUpperPrefix,
+    IfconfigNotRead,  // a line that assigns IFCONFIG in another form
   };
   // A declared name is read from a line's first characters, so it is
   // never longer; what an IFCONFIG line sets is cut shorter.
@@ -59,8 +67,19 @@ struct Warning {
   Word name;
   Word given;
   Word described;
+  std::size_t body_line = 0;        // the header of the body a table is in
+  bool body_header_values = false;  // and whether values stood on its line
 
   std::string_view text_view() const { return {text.data(), text_size}; }
+};
+
+// The header of a table body: where it stands, what it opens, and whether
+// values stood on its own line, which are not read.
+struct BodyHeader {
+  std::size_t line = 0;
+  TableKind table = TableKind::InitData;
+  std::size_t bank = kNoBank;  // kNoBank: a body that stores nothing
+  bool holds_values = false;
 };
 
 // The warning's text, after "SOURCE:LINE: warning: ".
@@ -77,6 +96,9 @@ inline constexpr std::string_view kDescriptionWarnings = "description";
 class SourceWarnings {
  public:
   static constexpr std::size_t kShown = 50;
+  // The kinds of value read otherwise, ValuesAfterOperator and those after
+  // it.
+  static constexpr std::size_t kOtherwiseKinds = 4;
 
   // A project that edits its tables by hand on purpose and never saves the
   // file from the design tool again turns the comparison with the
@@ -101,6 +123,15 @@ class SourceWarnings {
     descriptions_.read_line(line, text);
   }
   void wave_table_header(std::size_t bank) { descriptions_.wave_table(bank); }
+  // A line in the body that body opens that declares the table name.
+  void table_in_body(std::size_t line, std::string_view name,
+                     const BodyHeader& body);
+  // A value stored outside comments that the compiler reads otherwise, or
+  // one it reads where the reader skips it; kind is one of the Values*
+  // kinds after TableInBody.
+  void value_read_otherwise(std::size_t line, Warning::Kind kind);
+  // A line between tables that assigns IFCONFIG in a form that is not read.
+  void ifconfig_not_read(std::size_t line);
 
   // After the whole source: what it lacks.
   void finish(const GpifImage& image);
@@ -132,6 +163,13 @@ class SourceWarnings {
 
   bool compare_descriptions_ = true;
   Descriptions descriptions_;
+  // Where the first table declared inside it stands; what it reads that the
+  // compiler reads otherwise, each kind's count and first line.
+  std::size_t table_in_body_line_ = 0;
+  std::array<std::size_t, kOtherwiseKinds> otherwise_count_{};
+  std::array<std::size_t, kOtherwiseKinds> otherwise_line_{};
+  bool read_otherwise_ = false;
+  std::size_t ifconfig_not_read_line_ = 0;
 };
 
 }  // namespace wfpack

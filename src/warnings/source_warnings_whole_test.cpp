@@ -51,8 +51,11 @@ std::string warning(std::size_t line, const std::string& text) {
          "\n";
 }
 const std::string kReadAs = "', not a 0x number: it is read as 0x";
-const std::string kLineValue =
-    "this line's value replaces the value set at line ";
+std::string line_value(const char* value, const char* line,
+                       const char* previous) {
+  return std::string("this line's value, read as ") + value +
+         ", replaces the value set at line " + line + ", read as " + previous;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     IfconfigAgain, PrintedSourceWarnings,
@@ -80,12 +83,12 @@ INSTANTIATE_TEST_SUITE_P(
                 kTables,
             warning(1, "set from '(IFCONFIG & 0xF8) | 0x06;" + kReadAs + "00") +
                 warning(2, "set from '238;" + kReadAs + "38") +
-                warning(2, "set again: " + kLineValue + "1") +
+                warning(2, "set again: " + line_value("0x38", "1", "0x00")) +
                 warning(3,
                         "set from 'bmIFCLKSRC | bmIFGPIF | bm3048MHZ | "
                         "bmIFCLKOE |..." +
                             kReadAs + "0b") +
-                warning(3, "set again: " + kLineValue + "2")},
+                warning(3, "set again: " + line_value("0x0b", "2", "0x38"))},
         Case{"NumbersAndMacrosAcrossLines",
              "  IFCONFIG = 0xce; // internal clock\n  IFCONFIG = 0XCE ;\t/* 48 "
              "MHz */\n  IFCONFIG = bmIFCLKSRC // internal IFCLK\n"
@@ -94,9 +97,12 @@ INSTANTIATE_TEST_SUITE_P(
              warning(2, "set again: 0xce replaces 0xce") +
                  warning(3, "set from 'bmIFCLKSRC // internal IFCLK" + kReadAs +
                                 "0b") +
-                 warning(3, "set again: this line's value replaces 0xce") +
+                 warning(3,
+                         "set again: this line's value, read as 0x0b, "
+                         "replaces 0xce") +
                  warning(5,
-                         "set again: 0xc6 replaces the value set at line 3")}),
+                         "set again: 0xc6 replaces the value set at line 3, "
+                         "read as 0x0b")}),
     case_name);
 
 const std::string kNoBank =
@@ -141,7 +147,18 @@ INSTANTIATE_TEST_SUITE_P(
              "gpif.c:6: warning: FlowStates bank 0 is not in the image: bank "
              "0 has no WaveData table\n" +
                  kNoWaveData},
-        Case{"EmptySource", "", kNoIfconfig + kNoInitData + kNoWaveData}),
+        Case{"EmptySource", "", kNoIfconfig + kNoInitData + kNoWaveData},
+        Case{"IfconfigNotRead",
+             "IFCONFIG=0xCE;\n\tIFCONFIG = 0xCE;\n" + kTables,
+             "gpif.c:1: warning: IFCONFIG is set on this line but not read: "
+             "the IFCONFIG line begins with 2 blanks, 'IFCONFIG', a blank and "
+             "'='\n" +
+                 kNoIfconfig},
+        Case{"IfconfigOnlyChanged",
+             "  IFCONFIG |= 0x01;\nIFCONFIG == 1;\nIFCONFIGS = 1;\n" + kTables,
+             kNoIfconfig},
+        Case{"IfconfigReadAfterANearMiss",
+             " IFCONFIG = 0xCE;\n" + kTables + "  IFCONFIG = 0xCE;\n", ""}),
     case_name);
 
 }  // namespace

@@ -37,7 +37,13 @@ UnreadTable header_without_bank(std::string_view line,
     return {};
   }
   HeaderWords name(line.substr(header.name_at));
-  return {true, name.identifier(), header.table, UnreadReason::NoBank};
+  const std::string_view declared = name.identifier();
+  // "WaveData [128] =": the blank, not a misspelt name, is what is wrong.
+  name.blanks();
+  const bool blank =
+      is_blank(header.selector) && name.rest().starts_with(kFirstBankSelector);
+  return {true, declared, header.table,
+          blank ? UnreadReason::BlankBeforeBracket : UnreadReason::NoBank};
 }
 
 UnreadReason reason_for(std::string_view line, std::string_view first_word,

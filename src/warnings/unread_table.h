@@ -13,11 +13,12 @@ namespace wfpack {
 
 // Why a declaration is not read.
 enum class UnreadReason : std::uint8_t {
-  NoBank,            // a header whose selector names no bank
-  NotAtLineStart,    // the declaration is indented
-  NotConstChar,      // it does not begin with "const"
-  InitDataSpelling,  // InitData without its exact declarator
-  HeaderSpelling,    // other words between "const char" and the name
+  NoBank,              // a header whose selector names no bank
+  NotAtLineStart,      // the declaration is indented
+  NotConstChar,        // it does not begin with "const"
+  InitDataSpelling,    // InitData without its exact declarator
+  HeaderSpelling,      // other words between "const char" and the name
+  BlankBeforeBracket,  // a header with a blank where its selector goes
 };
 
 struct UnreadTable {

@@ -37,6 +37,7 @@ constexpr auto kIndented = UnreadReason::NotAtLineStart;
 constexpr auto kNotConst = UnreadReason::NotConstChar;
 constexpr auto kInitData = UnreadReason::InitDataSpelling;
 constexpr auto kSpelling = UnreadReason::HeaderSpelling;
+constexpr auto kBlank = UnreadReason::BlankBeforeBracket;
 
 INSTANTIATE_TEST_SUITE_P(
     Declarations, UnreadTableLine,
@@ -45,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         UnreadCase{"const char xdata WaveData_multiChannel[128] =",
                    "WaveData_multiChannel", kNoBank},
         UnreadCase{"const char WaveData8[128] =", "WaveData8", kNoBank},
-        UnreadCase{"const char xdata WaveData [128] =", "WaveData", kNoBank},
+        UnreadCase{"const char xdata WaveData [128] =", "WaveData", kBlank},
+        UnreadCase{"const char xdata WaveData =", "WaveData", kNoBank},
         UnreadCase{"const char __xdata WaveData", "WaveData", kNoBank},
         UnreadCase{"const char FlowStates9[36] =", "FlowStates9", kNoBank},
         UnreadCase{"const char\txdata\tFlowStates_a[36] =", "FlowStates_a",

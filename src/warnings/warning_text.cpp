@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "format/hex_value.h"
 #include "warnings/source_warnings.h"
 
 namespace wfpack {
@@ -20,6 +21,8 @@ std::string quoted(std::string_view text) {
   out += '\'';
   return out;
 }
+
+std::string quoted(char c) { return quoted(std::string_view(&c, 1)); }
 
 std::string hex(std::uint8_t value) {
   char text[8];
@@ -61,14 +64,25 @@ std::string waveform_of(const Warning& warning) {
   return text;
 }
 
-// "InitData", or a banked table with its bank: "WaveData bank 2".
+// "InitData", or a banked table with its bank: "WaveData bank 2"; a body
+// that names no bank is the table's alone.
 std::string table_of(const Warning& warning) {
   std::string text(table_name(warning.table));
-  if (warning.table != TableKind::InitData) {
+  if (warning.table != TableKind::InitData && warning.bank != kNoBank) {
     text += " bank " + std::to_string(warning.bank);
   }
   return text;
 }
+
+// A count with its noun, and the verb that agrees: "1 value", "was";
+// "2 values", "were".
+std::string values(std::size_t count) {
+  return std::to_string(count) + (count == 1 ? " value" : " values");
+}
+std::string were(std::size_t count) { return count == 1 ? " was" : " were"; }
+
+// "it" or "them", as count asks.
+std::string them(std::size_t count) { return count == 1 ? "it" : "them"; }
 
 std::string reason_text(const Warning& warning) {
   const std::string name(table_name(warning.table));
@@ -86,11 +100,67 @@ std::string reason_text(const Warning& warning) {
       return "only " + quoted(name + std::string(kInitDataDeclarator)) +
              " is read";
     case UnreadReason::HeaderSpelling:
-      return "a table header is " + quoted(const_char) + ", " +
-             quoted(kStorageClasses[0]) + " or " + quoted(kStorageClasses[1]) +
-             " if any, then the name";
+      return "a table header is " + quoted(const_char) + ", then " +
+             quoted(kStorageClasses[0]) + ", " + quoted(kStorageClasses[1]) +
+             " or nothing, then the table's name";
+    case UnreadReason::BlankBeforeBracket:
+      return "a blank between " + name + " and " + quoted(kFirstBankSelector) +
+             " names no bank";
   }
   return {};
+}
+
+std::string table_in_body(const Warning& warning) {
+  const std::string body_line = std::to_string(warning.body_line);
+  std::string text = "table " + quoted(warning.text_view()) +
+                     " is inside the body of " + table_of(warning) +
+                     " from line " + body_line +
+                     ": a table body ends only at a line that begins with " +
+                     quoted(kTableBodyEnd);
+  if (warning.body_header_values) {
+    text += ", and values on a header's own line, as on line " + body_line +
+            ", are not read";
+  }
+  return text;
+}
+
+// The values of a table body that the compiler reads otherwise.
+std::string values_read_otherwise(const Warning& warning) {
+  const std::size_t count = warning.count;
+  const std::string table = table_of(warning);
+  char first_saturated[16];
+  std::snprintf(first_saturated, sizeof first_saturated, "0x%X",
+                static_cast<unsigned>(kFirstSaturated));
+  switch (warning.kind) {
+    case Warning::Kind::ValuesAfterOperator:
+      return values(count) + " after an operator" + were(count) +
+             " read into " + table +
+             (count == 1 ? " as it stands" : " as they stand") +
+             ": the compiler computes with the operator";
+    case Warning::Kind::ValuesInsideToken:
+      return values(count) + " inside a longer token" + were(count) +
+             " read into " + table + ": the compiler reads the token whole";
+    case Warning::Kind::ValuesOutOfRange:
+      return values(count) + " of " + first_saturated + " or more" +
+             were(count) + " read into " + table + " as " +
+             hex(static_cast<std::uint8_t>(kSaturatedValue)) +
+             ": the compiler stores " + (count == 1 ? "its" : "their") +
+             " low byte";
+    case Warning::Kind::ValuesWithUpperPrefix:
+      return values(count) + " written with " + quoted(kUpperValuePrefix) +
+             were(count) + " not read into " + table +
+             ": the compiler stores " + them(count) + ", so the values after " +
+             them(count) + " shift";
+    default:
+      return {};
+  }
+}
+
+// IFCONFIG's line as the reader needs it: "2 blanks, 'IFCONFIG', a blank
+// and '='".
+std::string ifconfig_line_form() {
+  return std::to_string(kIfconfigIndent) + " blanks, " + quoted(kIfconfigName) +
+         ", a blank and " + quoted(kAssignment);
 }
 
 std::string table_not_read(const Warning& warning) {
@@ -122,14 +192,18 @@ std::string describe(const Warning& warning) {
              ", not a " + std::string(kValuePrefix) +
              " number: it is read as " + hex(warning.value);
     case Warning::Kind::IfconfigAgain:
-      // A value read from what is no plain number is nowhere in the source.
+      // A value read from what is no plain number is nowhere in the source:
+      // the line is named with what it is read as.
       return ifconfig + " is set again: " +
-             (warning.plain ? hex(warning.value) : "this line's value") +
+             (warning.plain
+                  ? hex(warning.value)
+                  : "this line's value, read as " + hex(warning.value) + ",") +
              " replaces " +
              (warning.previous_line == 0
                   ? hex(warning.previous)
                   : "the value set at line " +
-                        std::to_string(warning.previous_line));
+                        std::to_string(warning.previous_line) + ", read as " +
+                        hex(warning.previous));
     case Warning::Kind::NoIfconfig:
       return "no " + ifconfig + " line; " + ifconfig + " is " + hex(0);
     case Warning::Kind::NoInitData:
@@ -150,6 +224,16 @@ std::string describe(const Warning& warning) {
       return waveform_of(warning) + description_difference(warning);
     case Warning::Kind::InitDescription:
       return "the initialization" + description_difference(warning);
+    case Warning::Kind::TableInBody:
+      return table_in_body(warning);
+    case Warning::Kind::ValuesAfterOperator:
+    case Warning::Kind::ValuesInsideToken:
+    case Warning::Kind::ValuesOutOfRange:
+    case Warning::Kind::ValuesWithUpperPrefix:
+      return values_read_otherwise(warning);
+    case Warning::Kind::IfconfigNotRead:
+      return ifconfig + " is set on this line but not read: the " + ifconfig +
+             " line begins with " + ifconfig_line_form();
   }
   return {};
 }
