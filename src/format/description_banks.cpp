@@ -7,6 +7,8 @@ namespace wfpack {
 
 void Descriptions::wave_table(std::size_t bank) {
   block_ = Block::None;
+  // Most tables have no description before them.
+  if (!anything_pending_) return;
   if (bank < kBankCount) {
     for (std::size_t i = 0; i < kWaveformsPerBank; ++i) {
       if (!pending_described_[i]) continue;
@@ -20,6 +22,7 @@ void Descriptions::wave_table(std::size_t bank) {
   }
   pending_described_ = {};
   pending_named_ = false;
+  anything_pending_ = false;
 }
 
 const WaveDescription* Descriptions::waveform(std::size_t bank,

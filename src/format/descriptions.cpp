@@ -103,10 +103,12 @@ void Descriptions::end_block() {
     case Block::Waveform:
       pending_[wave_.number] = wave_;
       pending_described_[wave_.number] = true;
+      anything_pending_ = true;
       break;
     case Block::Names:
       pending_names_ = names_read_;
       pending_named_ = true;
+      anything_pending_ = true;
       last_names_ = names_read_;
       init_.drive_lines = init_read_.drive_lines;
       init_.drives = init_read_.drives;

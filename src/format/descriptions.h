@@ -98,6 +98,7 @@ class Descriptions {
   std::array<bool, kWaveformsPerBank> pending_described_{};
   DesignNames pending_names_;
   bool pending_named_ = false;
+  bool anything_pending_ = false;
   DesignNames last_names_;
 
   std::array<std::array<WaveDescription, kWaveformsPerBank>, kBankCount>
