@@ -37,7 +37,7 @@ struct Warning {
     // (column, text: its row, given, described) and count: the others.
     WaveformDescription,
     InitDescription,
-    TableInBody,       // text: the name; table, bank, body_line: the body's
+    TableInBody,  // text: the name; table, bank, body_line: the body's
     // Values of a table body that the compiler reads otherwise, each kind
     // once for each body, at its first line. count: how many.
     ValuesAfterOperator,

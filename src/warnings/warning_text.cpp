@@ -1,11 +1,11 @@
 // The text of each warning, built from the format's own names and sizes.
-#include <cstdio>
 #include <string>
 
-#include "format/hex_value.h"
-#include "warnings/source_warnings.h"
+#include "warnings/text_pieces.h"
 
 namespace wfpack {
+
+using namespace text;
 
 namespace {
 
@@ -13,76 +13,9 @@ namespace {
 // the declared name.
 constexpr std::size_t kTableNotReadLimit = 160;
 
-std::string quoted(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + 2);
-  out += '\'';
-  out += text;
-  out += '\'';
-  return out;
-}
-
-std::string quoted(char c) { return quoted(std::string_view(&c, 1)); }
-
-std::string hex(std::uint8_t value) {
-  char text[8];
-  std::snprintf(text, sizeof text, "0x%02x", value);
-  return text;
-}
-
 std::string bytes_of(TableKind table) {
   return std::to_string(table_size(table)) + " bytes";
 }
-
-// What a description warning says of its first cell: "interval 3 IF/Wait
-// is 'Wait 2', described as 'IF' (and 6 more cells)", and why it matters.
-std::string description_difference(const Warning& warning) {
-  std::string text = " is not what its description says: ";
-  if (warning.kind == Warning::Kind::WaveformDescription) {
-    text += warning.column == kIdleColumn
-                ? std::string("Idle ")
-                : "interval " + std::to_string(warning.column) + " ";
-  }
-  text += std::string(warning.text_view()) + " is " +
-          (warning.given.empty() ? std::string("empty")
-                                 : quoted(warning.given.view())) +
-          ", described as " + quoted(warning.described.view());
-  if (warning.count != 0) {
-    text += " (and " + counted(warning.count, "more cell") + ")";
-  }
-  return text +
-         "; saving the file from the design tool writes the description "
-         "back [-W" +
-         std::string(kDescriptionWarnings) + "]";
-}
-
-std::string waveform_of(const Warning& warning) {
-  std::string text;
-  if (warning.bank != 0) text += "bank " + std::to_string(warning.bank) + " ";
-  text += "waveform " + std::to_string(warning.waveform);
-  if (!warning.name.empty()) text += " " + quoted(warning.name.view());
-  return text;
-}
-
-// "InitData", or a banked table with its bank: "WaveData bank 2"; a body
-// that names no bank is the table's alone.
-std::string table_of(const Warning& warning) {
-  std::string text(table_name(warning.table));
-  if (warning.table != TableKind::InitData && warning.bank != kNoBank) {
-    text += " bank " + std::to_string(warning.bank);
-  }
-  return text;
-}
-
-// A count with its noun, and the verb that agrees: "1 value", "was";
-// "2 values", "were".
-std::string values(std::size_t count) {
-  return std::to_string(count) + (count == 1 ? " value" : " values");
-}
-std::string were(std::size_t count) { return count == 1 ? " was" : " were"; }
-
-// "it" or "them", as count asks.
-std::string them(std::size_t count) { return count == 1 ? "it" : "them"; }
 
 std::string reason_text(const Warning& warning) {
   const std::string name(table_name(warning.table));
@@ -110,52 +43,6 @@ std::string reason_text(const Warning& warning) {
   return {};
 }
 
-std::string table_in_body(const Warning& warning) {
-  const std::string body_line = std::to_string(warning.body_line);
-  std::string text = "table " + quoted(warning.text_view()) +
-                     " is inside the body of " + table_of(warning) +
-                     " from line " + body_line +
-                     ": a table body ends only at a line that begins with " +
-                     quoted(kTableBodyEnd);
-  if (warning.body_header_values) {
-    text += ", and values on a header's own line, as on line " + body_line +
-            ", are not read";
-  }
-  return text;
-}
-
-// The values of a table body that the compiler reads otherwise.
-std::string values_read_otherwise(const Warning& warning) {
-  const std::size_t count = warning.count;
-  const std::string table = table_of(warning);
-  char first_saturated[16];
-  std::snprintf(first_saturated, sizeof first_saturated, "0x%X",
-                static_cast<unsigned>(kFirstSaturated));
-  switch (warning.kind) {
-    case Warning::Kind::ValuesAfterOperator:
-      return values(count) + " after an operator" + were(count) +
-             " read into " + table +
-             (count == 1 ? " as it stands" : " as they stand") +
-             ": the compiler computes with the operator";
-    case Warning::Kind::ValuesInsideToken:
-      return values(count) + " inside a longer token" + were(count) +
-             " read into " + table + ": the compiler reads the token whole";
-    case Warning::Kind::ValuesOutOfRange:
-      return values(count) + " of " + first_saturated + " or more" +
-             were(count) + " read into " + table + " as " +
-             hex(static_cast<std::uint8_t>(kSaturatedValue)) +
-             ": the compiler stores " + (count == 1 ? "its" : "their") +
-             " low byte";
-    case Warning::Kind::ValuesWithUpperPrefix:
-      return values(count) + " written with " + quoted(kUpperValuePrefix) +
-             were(count) + " not read into " + table +
-             ": the compiler stores " + them(count) + ", so the values after " +
-             them(count) + " shift";
-    default:
-      return {};
-  }
-}
-
 // IFCONFIG's line as the reader needs it: "2 blanks, 'IFCONFIG', a blank
 // and '='".
 std::string ifconfig_line_form() {
@@ -179,9 +66,8 @@ std::string describe(const Warning& warning) {
     case Warning::Kind::TableNotRead:
       return table_not_read(warning);
     case Warning::Kind::ValuesInComment:
-      return counted(warning.count, "value") + " inside a comment " +
-             (warning.count == 1 ? "was" : "were") + " read into " +
-             table_of(warning);
+      return counted(warning.count, "value") + " inside a comment" +
+             were(warning.count) + " read into " + table_of(warning);
     case Warning::Kind::TableSize:
       return table_of(warning) + " holds " + counted(warning.count, "value") +
              ", not " + std::to_string(table_size(warning.table));
@@ -236,11 +122,6 @@ std::string describe(const Warning& warning) {
              " line begins with " + ifconfig_line_form();
   }
   return {};
-}
-
-std::string counted(std::size_t count, std::string_view noun) {
-  return std::to_string(count) + " " + std::string(noun) +
-         (count == 1 ? "" : "s");
 }
 
 }  // namespace wfpack
