@@ -20,31 +20,6 @@ bool SourceScanner::feed(std::string_view chunk) {
   return !input_ended_;
 }
 
-void SourceScanner::finish() {
-  switch (mode_) {
-    case Mode::LineBeginning:
-      if (!in_body_ && !prefix_.empty()) act_on_line(prefix_.text(), true);
-      break;
-    case Mode::IfconfigValue:
-      set_ifconfig(value_.low_byte(), ifconfig_rest());
-      break;
-    case Mode::ValueDigits:
-      take_value(value_.low_byte());
-      break;
-    default:
-      break;
-  }
-  // A line gathered to its end is what the source's end leaves of it.
-  if (gathering_) {
-    gathering_ = false;
-    check_body_line(prefix_.text());
-  }
-  mode_ = Mode::SkipLine;
-  report_comment_values();
-  if (in_body_) close_table_body(false);
-  warnings_.finish(image_);
-}
-
 // Advances through the chunk from p in the current mode and returns where
 // it stopped: at the end of the chunk, or where the mode changed.
 const char* SourceScanner::step(const char* p, const char* end) {

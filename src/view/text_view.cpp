@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "view/shown.h"
+#include "waveform/registers.h"
 
 namespace wfpack::view {
 

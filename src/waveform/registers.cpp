@@ -1,6 +1,6 @@
 // IFCONFIG and the registers the setup code loads InitData into, field by
 // field. Only what the chip's meaning is known of gets words.
-#include "waveform/waveform.h"
+#include "waveform/registers.h"
 
 namespace wfpack {
 
