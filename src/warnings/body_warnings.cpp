@@ -16,8 +16,7 @@ void SourceWarnings::table_in_body(std::size_t line, std::string_view name,
   warning.bank = body.bank;
   warning.body_line = body.line;
   warning.body_header_values = body.holds_values;
-  warning.text_size = std::min(name.size(), warning.text.size());
-  std::copy_n(name.begin(), warning.text_size, warning.text.begin());
+  warning.set_text(name);
   add(warning);
   if (in_body_ && table_in_body_line_ == 0) table_in_body_line_ = line;
 }

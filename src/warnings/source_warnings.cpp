@@ -43,8 +43,7 @@ void SourceWarnings::table_not_read(std::size_t line,
   warning.line = line;
   warning.table = unread.table;
   warning.reason = unread.reason;
-  warning.text_size = std::min(unread.name.size(), warning.text.size());
-  std::copy_n(unread.name.begin(), warning.text_size, warning.text.begin());
+  warning.set_text(unread.name);
   add(warning);
 }
 

@@ -71,6 +71,11 @@ struct Warning {
   bool body_header_values = false;  // and whether values stood on its line
 
   std::string_view text_view() const { return {text.data(), text_size}; }
+  // As much of view as text holds.
+  void set_text(std::string_view view) {
+    text_size = std::min(view.size(), text.size());
+    std::copy_n(view.begin(), text_size, text.begin());
+  }
 };
 
 // The header of a table body: where it stands, what it opens, and whether
