@@ -103,8 +103,7 @@ Warning warning_of(Warning::Kind kind, const Differences& differences) {
   warning.given = differences.given;
   warning.described = differences.described;
   warning.count = differences.count - 1;
-  warning.text_size = std::min(differences.row.size(), warning.text.size());
-  std::copy_n(differences.row.begin(), warning.text_size, warning.text.begin());
+  warning.set_text(differences.row);
   return warning;
 }
 
