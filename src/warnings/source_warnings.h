@@ -5,6 +5,7 @@
 // memory whatever the input.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
