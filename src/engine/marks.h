@@ -20,7 +20,10 @@ struct WindowMarks {
   std::uint64_t opens = 0;          // "/*"
   std::uint64_t closes = 0;         // "*/"
   std::uint64_t line_comments = 0;  // "//"
-  std::uint64_t marked = 0;         // neither a blank nor kValueSeparator
+  // Neither a blank nor kValueSeparator: left to the search to set, from
+  // marked_bytes, in the windows that store values, as the others never
+  // look at it.
+  std::uint64_t marked = 0;
 
   std::uint64_t comment_marks() const { return opens | closes | line_comments; }
 };
@@ -65,7 +68,6 @@ WindowMarks marks_of(const char* p) {
   marks.opens = pairs(slashes, stars, after == kCommentStar);
   marks.closes = pairs(stars, slashes, after == kCommentSlash);
   marks.line_comments = pairs(slashes, slashes, after == kCommentSlash);
-  marks.marked = marked_bytes<Kernel>(p);
   return marks;
 }
 

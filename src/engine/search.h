@@ -22,12 +22,13 @@ const char* read_windows(const char* p, const char* end, ValueRun& run) {
       p = count_values_past_table<Kernel>(p, end, run);
       if (end - p < kWindowSpan) break;
     }
-    const WindowMarks marks = marks_of<Kernel>(p);
+    WindowMarks marks = marks_of<Kernel>(p);
     const std::uint64_t starts = marks.starts;
     // The "0" of a value start three characters after another can be the
     // first value's last digit ("0x10x5"): rare, and left to the scanner,
     // from before any byte it may need to see.
     if ((starts & (starts << 3)) != 0) {
+      marks.marked = marked_bytes<Kernel>(p);
       return p + std::countr_zero(starts | marks.line_stops |
                                   marks.comment_marks() |
                                   unusual_bytes(p, marks, 0, ~std::uint64_t{0},
@@ -57,13 +58,15 @@ const char* read_windows(const char* p, const char* end, ValueRun& run) {
       run.comments = comments_before;
       run.marks_from = marks_from_before;
       // A copy, which leaves the usual case its marks in registers.
-      const WindowMarks general = marks;
+      WindowMarks general = marks;
+      if (!full) general.marked = marked_bytes<Kernel>(p);
       const Step step = read_commented_window(p, general, run);
       if (step.stop) return step.next;
       p = step.next;
       continue;
     }
     if (!full) {
+      marks.marked = marked_bytes<Kernel>(p);
       if (const std::uint64_t unusual =
               unusual_bytes(p, marks, inside, below, marks_from_before)) {
         limit = std::countr_zero(unusual);
