@@ -121,7 +121,7 @@ TEST(WarningCap, LeavesTheRestCountedInAnyChunkSize) {
   EXPECT_EQ(whole.shown.back().line, 50u);
   // Body size, not closed, comment values, no InitData, no FlowStates.
   EXPECT_EQ(whole.not_shown, 20u + 5u);
-  for (const std::size_t chunk : {1, 5, 64, 4096}) {
+  for (const std::size_t chunk : {1u, 5u, 64u, 4096u}) {
     EXPECT_EQ(scan_warnings(source, chunk, best_kernel()), whole) << chunk;
   }
 }

@@ -68,7 +68,7 @@ inline void expect_printed(const KernelCase& param) {
       << "CR LF";
   const ScanWarnings whole =
       scan_warnings(c.source, c.source.size() + 1, kernel);
-  for (const std::size_t chunk : {1, 2, 3, 7, 64, 65537}) {
+  for (const std::size_t chunk : {1u, 2u, 3u, 7u, 64u, 65537u}) {
     EXPECT_EQ(scan_warnings(c.source, chunk, kernel), whole)
         << "chunk size " << chunk;
   }
