@@ -43,10 +43,4 @@ std::string interval_label(const Waveform& waveform, std::size_t column) {
   return "IF " + logic_text(waveform, interval.logic);
 }
 
-void append_hex(std::string& out, std::uint8_t byte) {
-  constexpr std::string_view kDigits = "0123456789abcdef";
-  const char text[] = {'0', 'x', kDigits[byte >> 4], kDigits[byte & 0x0F]};
-  out.append(text, sizeof text);
-}
-
 }  // namespace wfpack::view

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 
+#include "image/byte_text.h"
 #include "view/view.h"
 
 namespace wfpack::view {
@@ -38,8 +39,5 @@ std::string interval_label(const Waveform& waveform, std::size_t column);
 std::string render_text(const GpifImage& image, const BankNames& names);
 std::string render_svg(const GpifImage& image, const BankNames& names);
 std::string render_wavejson(const GpifImage& image, const BankNames& names);
-
-// "0x4e".
-void append_hex(std::string& out, std::uint8_t byte);
 
 }  // namespace wfpack::view

@@ -1,6 +1,6 @@
 #include "warnings/text_pieces.h"
 
-#include <cstdio>
+#include "image/byte_text.h"
 
 namespace wfpack {
 
@@ -23,8 +23,8 @@ std::string quoted(std::string_view text) {
 std::string quoted(char c) { return quoted(std::string_view(&c, 1)); }
 
 std::string hex(std::uint8_t value) {
-  char text[8];
-  std::snprintf(text, sizeof text, "0x%02x", value);
+  std::string text;
+  append_hex(text, value);
   return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "image/byte_text.h"
 #include "writers/storage_class.h"
 
 namespace wfpack {
@@ -16,12 +17,10 @@ bool is_identifier_char(char c) {
          (c >= '0' && c <= '9') || c == '_';
 }
 
-// One image byte as "0x%2.2x,", appended at once: a run spends more time
-// here than on reading its source.
+// One image byte as "0x%2.2x,".
 void append_byte(std::string& out, std::uint8_t byte) {
-  constexpr std::string_view kDigits = "0123456789abcdef";
-  const char text[] = {'0', 'x', kDigits[byte >> 4], kDigits[byte & 0x0F], ','};
-  out.append(text, sizeof text);
+  append_hex(out, byte);
+  out += ',';
 }
 
 // Formats are written with "\n"; each becomes CR LF in the file.

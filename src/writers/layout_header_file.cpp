@@ -1,8 +1,10 @@
 #include "writers/layout_header_file.h"
 
 #include <charconv>
+#include <cstdint>
 #include <utility>
 
+#include "image/byte_text.h"
 #include "writers/c_array_file.h"
 #include "writers/storage_class.h"
 
@@ -92,16 +94,16 @@ std::string render_layout_header(const GpifImage& image,
   out.define("FLOWSTATES_SIZE", kFlowBankSize);
   out.end_line();
 
-  std::size_t mask = 0;
+  static_assert(kBankCount <= 8, "the banks' mask is one byte");
+  std::uint8_t mask = 0;
   for (std::size_t bank = 0; bank < kBankCount; ++bank) {
-    if (image.BankUsed[bank]) mask |= std::size_t{1} << bank;
+    if (image.BankUsed[bank]) mask |= static_cast<std::uint8_t>(1u << bank);
   }
-  constexpr std::string_view kDigits = "0123456789abcdef";
-  const char banks[] = {'0', 'x', kDigits[mask >> 4], kDigits[mask & 0x0F]};
+  std::string banks;
+  append_hex(banks, mask);
   out << "/* Bit k: bank k is in the image, its tables at these offsets. */";
   out.end_line();
-  out << "#define " << out.prefix() << "_BANKS "
-      << std::string_view(banks, sizeof banks);
+  out << "#define " << out.prefix() << "_BANKS " << banks;
   out.end_line();
   std::size_t offset = kImageHeadSize;
   for (std::size_t bank = 0; bank < kBankCount; ++bank) {
