@@ -45,18 +45,17 @@ bool holds_values(std::string_view text);
 // not "==" ("IFCONFIG=0xCE;", "\tIFCONFIG = 0xCE;").
 bool assigns_ifconfig(std::string_view line);
 
-// Between table bodies, only a line that begins with one of these
-// characters can be anything but Other, or declare a table that is not
-// read; every other line is passed over unread.
-constexpr bool may_begin_something(char first) {
-  return is_blank(first) || first == '_' || (first >= 'a' && first <= 'z') ||
-         (first >= 'A' && first <= 'Z');
-}
-
 // What a table declaration begins with, after any blanks: the first
 // character of a word.
 constexpr bool may_begin_declaration(char c) {
   return c == '_' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Between table bodies, only a line that begins with one of these
+// characters can be anything but Other, or declare a table that is not
+// read; every other line is passed over unread.
+constexpr bool may_begin_something(char first) {
+  return is_blank(first) || may_begin_declaration(first);
 }
 
 // In a table body, a line must be read from its start where it may end the
