@@ -24,16 +24,18 @@ void SourceScanner::take_value(std::uint8_t byte) {
 
 // What stands before p on its line, from the chunk and what the line held
 // before it.
-ValueContext SourceScanner::context_at(const char* p) const {
+LineTail SourceScanner::tail_before(const char* p) const {
   LineTail before = tail_;
   before.take({chunk_start_, static_cast<std::size_t>(p - chunk_start_)});
-  return value_context(before.text());
+  return before;
+}
+
+ValueContext SourceScanner::context_at(const char* p) const {
+  return value_context(tail_before(p).text());
 }
 
 bool SourceScanner::may_have_context_after_blanks(const char* p) const {
-  LineTail before = tail_;
-  before.take({chunk_start_, static_cast<std::size_t>(p - chunk_start_)});
-  return may_have_context(before.text(), *p);
+  return may_have_context(tail_before(p).text(), *p);
 }
 
 // p is just past a "0X", which starts no value: the reader goes on from

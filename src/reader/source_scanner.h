@@ -67,6 +67,7 @@ class SourceScanner {
   void gather_body_line(const char* p, const char* end);
   void check_body_line(std::string_view line);
   // The values that the compiler may read otherwise (scanned_values.cpp).
+  LineTail tail_before(const char* p) const;
   ValueContext context_at(const char* p) const;
   // Whether what stands before p may change what a value right after it
   // is. Only a value stored can make the image differ from what the
