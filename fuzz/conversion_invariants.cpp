@@ -30,13 +30,14 @@ struct Scan {
   // On the heap on its own, so that the address sanitizer notices any byte
   // read or written outside it.
   std::unique_ptr<GpifImage> image = std::make_unique<GpifImage>();
+  std::unique_ptr<Descriptions> descriptions = std::make_unique<Descriptions>();
   SourceWarnings warnings;
 };
 
 Scan scan_in_chunks(std::string_view input, std::size_t chunk, Kernel kernel) {
   Scan scan;
   testing_support::scan_in_chunks(input, chunk, kernel, *scan.image,
-                                  scan.warnings);
+                                  *scan.descriptions, scan.warnings);
   return scan;
 }
 
@@ -149,7 +150,7 @@ void check_conversion_invariants(std::string_view input,
   check_c_array_text(image, "gpif_dat");
 
   // Every view prints every source, whatever its names hold.
-  const BankNames names = whole.warnings.descriptions().bank_names();
+  const BankNames names = whole.descriptions->bank_names();
   for (const ViewFormat format :
        {ViewFormat::Text, ViewFormat::Svg, ViewFormat::WaveJson}) {
     require(!render_view(format, image, names).empty(), "every view prints");

@@ -84,8 +84,10 @@ int convert(const CommandLine& line, std::string_view source_name,
     return kExitFailure;
   }
   GpifImage image;
+  Descriptions descriptions;
   SourceWarnings warnings(line.compare_descriptions);
-  const ScanStatus status = scan_source_file(source, image, warnings);
+  const ScanStatus status =
+      scan_source_file(source, image, descriptions, warnings);
   const platform::Failure failure = status == ScanStatus::ReadFailed
                                         ? platform::last_failure()
                                         : platform::Failure{};
@@ -104,8 +106,7 @@ int convert(const CommandLine& line, std::string_view source_name,
   if (line.show) {
     if (failed) return kExitWarningsAsErrors;
     adjust_ifconfig(image);
-    console << render_view(line.show_format, image,
-                           warnings.descriptions().bank_names());
+    console << render_view(line.show_format, image, descriptions.bank_names());
     // A view cut short by a full disk is no view: the build that made it
     // must not go on.
     if (!console.flushed()) {

@@ -4,13 +4,6 @@
 
 namespace wfpack {
 
-namespace {
-
-constexpr std::uint8_t kInternalClockBit = 0x80;
-constexpr std::uint8_t kClockOutputEnableBit = 0x20;
-
-}  // namespace
-
 std::span<const std::uint8_t, kWaveBankSize> wave_bank(const GpifImage& image,
                                                        std::size_t bank) {
   return std::span<const std::uint8_t, kWaveBankSize>(
@@ -24,9 +17,9 @@ std::span<const std::uint8_t, kFlowBankSize> flow_bank(const GpifImage& image,
 }
 
 void adjust_ifconfig(GpifImage& image) {
-  if ((image.IfConfig & kInternalClockBit) == 0) {
+  if ((image.IfConfig >> kIfclkSrcBit & 1) == 0) {
     image.IfConfig =
-        static_cast<std::uint8_t>(image.IfConfig & ~kClockOutputEnableBit);
+        static_cast<std::uint8_t>(image.IfConfig & ~(1u << kIfclkOeBit));
   }
 }
 

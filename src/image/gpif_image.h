@@ -12,6 +12,13 @@ inline constexpr std::size_t kInitDataSize = 7;
 inline constexpr std::size_t kWaveBankSize = 128;
 inline constexpr std::size_t kFlowBankSize = 36;
 
+// IFCONFIG's bits that the conversion itself reads: the interface clock's
+// source (set: internal), its frequency (set: 48 MHz, clear: 30) and the
+// output enable of the IFCLK pin.
+inline constexpr std::uint8_t kIfclkSrcBit = 7;
+inline constexpr std::uint8_t kIfclk48MhzBit = 6;
+inline constexpr std::uint8_t kIfclkOeBit = 5;
+
 // IFCONFIG and InitData lead the image; every used bank then adds its
 // waveform and flow-state tables.
 inline constexpr std::size_t kImageHeadSize = 1 + kInitDataSize;

@@ -25,9 +25,9 @@ const char* SourceScanner::read_line_beginning(const char* p, const char* end) {
     // A "//" line may describe the design; the rest of its kind are passed
     // over as soon as their first characters tell.
     const bool comment = *p == kCommentSlash;
-    if (comment
-            ? !warnings_.may_describe({p, static_cast<std::size_t>(end - p)})
-            : !may_begin_something(*p)) {
+    if (comment ? !descriptions_.may_describe(
+                      {p, static_cast<std::size_t>(end - p)})
+                : !may_begin_something(*p)) {
       mode_ = Mode::SkipLine;
       return p;
     }
@@ -55,7 +55,7 @@ const char* SourceScanner::read_line_beginning(const char* p, const char* end) {
 void SourceScanner::act_on_line(std::string_view line, bool line_ended) {
   mode_ = Mode::SkipLine;
   if (line.starts_with(kCommentSlash)) {
-    warnings_.description_line(line_, line);
+    descriptions_.read_line(line_, line);
     return;
   }
   const LineClass line_class = classify_line(line);
@@ -112,7 +112,7 @@ void SourceScanner::open_table_body(const LineClass& header) {
     run_.table_end = run_.next + image_.InitData.size();
   } else {
     bank = bank_from_selector(header.selector);
-    if (header.table == TableKind::WaveData) warnings_.wave_table_header(bank);
+    if (header.table == TableKind::WaveData) descriptions_.wave_table(bank);
     if (bank == kNoBank) return;  // a body that stores nothing
     if (header.table == TableKind::WaveData) {
       image_.BankUsed[bank] = true;

@@ -27,7 +27,7 @@ void SourceScanner::finish() {
   mode_ = Mode::SkipLine;
   report_comment_values();
   if (in_body_) close_table_body(false);
-  warnings_.finish(image_);
+  warnings_.finish(image_, descriptions_);
 }
 
 }  // namespace wfpack

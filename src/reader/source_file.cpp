@@ -15,8 +15,9 @@ constexpr std::size_t kChunkSize = 64 * 1024;
 }  // namespace
 
 ScanStatus scan_source_file(std::FILE* source, GpifImage& image,
+                            Descriptions& descriptions,
                             SourceWarnings& warnings) {
-  SourceScanner scanner(image, warnings, best_kernel());
+  SourceScanner scanner(image, descriptions, warnings, best_kernel());
   // Chunks are read straight into the buffer here: the stream needs none.
   std::setvbuf(source, nullptr, _IONBF, 0);
   // On a cache line's start, so that no window of the value search

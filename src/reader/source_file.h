@@ -12,8 +12,9 @@ enum class ScanStatus : std::uint8_t { Complete, ReadFailed };
 
 // Reads an open GPIF source to its end into the image, in large chunks, in
 // memory that does not grow with the input, and gathers the warnings about
-// it.
+// it, and the design tool's descriptions of the tables.
 ScanStatus scan_source_file(std::FILE* source, GpifImage& image,
+                            Descriptions& descriptions,
                             SourceWarnings& warnings);
 
 }  // namespace wfpack

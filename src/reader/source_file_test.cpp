@@ -29,8 +29,10 @@ TEST(SourceFile, IsReadToItsEnd) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   ASSERT_NE(file, nullptr);
   GpifImage image;
+  Descriptions descriptions;
   SourceWarnings warnings;
-  EXPECT_EQ(scan_source_file(file, image, warnings), ScanStatus::Complete);
+  EXPECT_EQ(scan_source_file(file, image, descriptions, warnings),
+            ScanStatus::Complete);
   std::fclose(file);
   EXPECT_TRUE(image == reference::scan(source));
   EXPECT_EQ(image.WaveData[256], 0x01);
@@ -45,8 +47,9 @@ TEST(SourceFile, ReadErrorIsReported) {
   std::FILE* directory = std::fopen(testing::TempDir().c_str(), "r");
   if (directory == nullptr) GTEST_SKIP() << "directories do not open here";
   GpifImage image;
+  Descriptions descriptions;
   SourceWarnings warnings;
-  EXPECT_EQ(scan_source_file(directory, image, warnings),
+  EXPECT_EQ(scan_source_file(directory, image, descriptions, warnings),
             ScanStatus::ReadFailed);
   std::fclose(directory);
 }

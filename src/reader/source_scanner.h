@@ -25,8 +25,13 @@ namespace wfpack {
 class SourceScanner {
  public:
   // Table bodies are searched with the given kernel.
-  SourceScanner(GpifImage& image, SourceWarnings& warnings, Kernel kernel)
-      : image_(image), warnings_(warnings), kernel_(kernel) {}
+  // The design tool's descriptions go into descriptions as they are read.
+  SourceScanner(GpifImage& image, Descriptions& descriptions,
+                SourceWarnings& warnings, Kernel kernel)
+      : image_(image),
+        descriptions_(descriptions),
+        warnings_(warnings),
+        kernel_(kernel) {}
 
   // Takes the next chunk of the source. Returns false once the input has
   // ended at kEndOfInput; nothing after it is read.
@@ -86,6 +91,7 @@ class SourceScanner {
   void note_value_read_otherwise();
 
   GpifImage& image_;
+  Descriptions& descriptions_;
   SourceWarnings& warnings_;
   const Kernel kernel_;
   Mode mode_ = Mode::LineBeginning;

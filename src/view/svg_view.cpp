@@ -130,10 +130,13 @@ void put_waveform(Svg& svg, const std::string& title, const Waveform& waveform,
       svg.text(x + 4, y, style, words);
       y += kLineStep;
     };
-    note(interval.next, "m", "NextData");
-    note(interval.increment, "m", "Inc Val");
-    note(interval.interrupt, "m", "Trig Int");
-    note(interval.single, "m", "SGL");
+    // The words of the fields that are set, as the table view says them.
+    for (const auto& [set, row] : {std::pair{interval.next, Row::NextData},
+                                   {interval.increment, Row::AddrMode},
+                                   {interval.interrupt, Row::IntTrig},
+                                   {interval.single, Row::SnglCrc}}) {
+      note(set, "m", cell(waveform, row, i).view());
+    }
     note(interval.decision, "b",
          "1: " + std::string(cell(waveform, Row::Branch1, i).view()));
     note(interval.decision, "b",

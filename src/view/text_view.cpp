@@ -139,7 +139,7 @@ void put_waveform(std::string& out, const std::string& title,
   out += '\n';
   for (std::size_t r = 0; r < kRowCount; ++r) {
     const auto row = static_cast<Row>(r);
-    line = row_label(row);
+    line = row_field(row).label;
     for (std::size_t i = 0; i < kIntervalCount; ++i) {
       put_at(line, column_at(i),
              cell(waveform, row, i).view().substr(0, kCellCut));

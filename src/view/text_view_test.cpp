@@ -18,12 +18,12 @@ using testing_support::kTristateTables;
 
 std::string shown(const std::string& source) {
   GpifImage image;
+  Descriptions descriptions;
   SourceWarnings warnings;
   testing_support::scan_in_chunks(source, source.size() + 1, best_kernel(),
-                                  image, warnings);
+                                  image, descriptions, warnings);
   adjust_ifconfig(image);
-  return render_view(ViewFormat::Text, image,
-                     warnings.descriptions().bank_names());
+  return render_view(ViewFormat::Text, image, descriptions.bank_names());
 }
 
 // Every transfer served by waveform 0.

@@ -52,11 +52,13 @@ void put_waveform(std::string& out, const std::string& title,
   }
   std::string bus;
   std::string data;
-  for (const Interval& interval : waveform.intervals) {
+  for (std::size_t i = 0; i < kIntervalCount; ++i) {
+    const Interval& interval = waveform.intervals[i];
     bus += interval.data ? '=' : 'z';
     if (!interval.data) continue;
     if (!data.empty()) data += ", ";
-    data += interval.next ? "\"NextData\"" : "\"data\"";
+    append_json(data, interval.next ? cell(waveform, Row::NextData, i).view()
+                                    : std::string_view("data"));
   }
   bus += 'z';  // idle
   put_lane(out, "DATA", bus);

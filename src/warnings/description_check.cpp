@@ -40,7 +40,6 @@ std::string_view without_indent(std::string_view label) {
 Differences compare(const WaveDescription& description,
                     const Waveform& waveform) {
   Differences differences;
-  constexpr Word kDefault("Default");
   for (std::size_t r = 0; r < kRowCount; ++r) {
     const auto row = static_cast<Row>(r);
     if (description.row_lines[r] == 0) continue;
@@ -48,12 +47,9 @@ Differences compare(const WaveDescription& description,
       const Word& described = description.cells[r][i];
       if (described.empty()) continue;
       const Word given = cell(waveform, row, i);
-      const bool differ = row == Row::SnglCrc
-                              ? (given == kDefault) != (described == kDefault)
-                              : given != described;
       differences.compare(description.row_lines[r], i,
-                          without_indent(row_label(row)), given, described,
-                          differ);
+                          without_indent(row_field(row).label), given,
+                          described, !same_word(row, given, described));
     }
   }
   for (std::size_t ctl = 0; ctl < description.ctl_rows; ++ctl) {
@@ -77,8 +73,8 @@ Differences compare(const InitDescription& description,
     const Word& described = description.words[r];
     if (description.lines[r] == 0 || described.empty()) continue;
     differences.compare(description.lines[r], 0,
-                        init_label(static_cast<InitRow>(r)), init.words[r],
-                        described, init.words[r] != described);
+                        init_field(static_cast<InitRow>(r)).label,
+                        init.words[r], described, init.words[r] != described);
   }
   constexpr std::string_view kCtlLabels[kCtlCount] = {
       "CTL 0", "CTL 1", "CTL 2", "CTL 3", "CTL 4", "CTL 5"};
@@ -111,15 +107,16 @@ Warning warning_of(Warning::Kind kind, const Differences& differences) {
 
 // A description applies to the bank of the WaveData table after it; one
 // whose bank is not in the image describes nothing the image holds.
-void SourceWarnings::check_descriptions(const GpifImage& image) {
+void SourceWarnings::check_descriptions(const GpifImage& image,
+                                        const Descriptions& descriptions) {
   for (std::size_t bank = 0; bank < kBankCount; ++bank) {
     if (!image.BankUsed[bank]) continue;
     for (std::size_t index = 0; index < kWaveformsPerBank; ++index) {
-      const WaveDescription* description = descriptions_.waveform(bank, index);
+      const WaveDescription* description = descriptions.waveform(bank, index);
       if (description == nullptr) continue;
       const Differences differences = compare(
           *description,
-          decode_waveform(image, bank, index, descriptions_.names(bank)));
+          decode_waveform(image, bank, index, descriptions.names(bank)));
       if (differences.count == 0) continue;
       Warning warning =
           warning_of(Warning::Kind::WaveformDescription, differences);
@@ -129,7 +126,7 @@ void SourceWarnings::check_descriptions(const GpifImage& image) {
       add(warning);
     }
   }
-  if (const InitDescription* init = descriptions_.initialization()) {
+  if (const InitDescription* init = descriptions.initialization()) {
     const Differences differences =
         compare(*init, decode_initialization(image));
     if (differences.count != 0) {

@@ -105,8 +105,9 @@ void SourceWarnings::table_body_ended(std::size_t values, bool closed) {
   }
 }
 
-void SourceWarnings::finish(const GpifImage& image) {
-  if (compare_descriptions_) check_descriptions(image);
+void SourceWarnings::finish(const GpifImage& image,
+                            const Descriptions& descriptions) {
+  if (compare_descriptions_) check_descriptions(image, descriptions);
   Warning warning;
   for (std::size_t bank = 0; bank < kBankCount; ++bank) {
     if (flow_seen_[bank] && !image.BankUsed[bank]) {

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "format/descriptions.h"
+#include "description/descriptions.h"
 #include "format/source_format.h"
 #include "image/gpif_image.h"
 #include "warnings/unread_table.h"
@@ -120,15 +120,6 @@ class SourceWarnings {
   void table_body_opened(std::size_t line, TableKind table, std::size_t bank);
   void comment_values(std::size_t line, std::size_t count);
   void table_body_ended(std::size_t values, bool closed);
-  // The lines that may describe the design, and the WaveData headers that
-  // tell which bank a description applies to.
-  bool may_describe(std::string_view start) const {
-    return descriptions_.may_describe(start);
-  }
-  void description_line(std::size_t line, std::string_view text) {
-    descriptions_.read_line(line, text);
-  }
-  void wave_table_header(std::size_t bank) { descriptions_.wave_table(bank); }
   // A line in the body that body opens that declares the table name.
   void table_in_body(std::size_t line, std::string_view name,
                      const BodyHeader& body);
@@ -139,16 +130,17 @@ class SourceWarnings {
   // A line between tables that assigns IFCONFIG in a form that is not read.
   void ifconfig_not_read(std::size_t line);
 
-  // After the whole source: what it lacks.
-  void finish(const GpifImage& image);
+  // After the whole source: what it lacks, and where its bytes are not what
+  // its description says.
+  void finish(const GpifImage& image, const Descriptions& descriptions);
 
   std::span<const Warning> shown() const { return {list_.data(), shown_}; }
   std::size_t not_shown() const { return total_ - shown_; }
-  const Descriptions& descriptions() const { return descriptions_; }
 
  private:
   void add(const Warning& warning);
-  void check_descriptions(const GpifImage& image);
+  void check_descriptions(const GpifImage& image,
+                          const Descriptions& descriptions);
 
   std::array<Warning, kShown> list_{};
   std::size_t shown_ = 0;
@@ -168,7 +160,6 @@ class SourceWarnings {
   std::size_t body_bank_ = 0;
 
   bool compare_descriptions_ = true;
-  Descriptions descriptions_;
   // Where the first table declared inside it stands; what it reads that the
   // compiler reads otherwise, each kind's count and first line.
   std::size_t table_in_body_line_ = 0;

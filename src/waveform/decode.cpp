@@ -1,6 +1,5 @@
-// The bits of the tables, as the GPIF reads them.
-#include <algorithm>
-
+// The bits of the tables, as the GPIF reads them: every field from the
+// field tables.
 #include "waveform/waveform.h"
 #include "waveform/with_number.h"
 
@@ -8,78 +7,56 @@ namespace wfpack {
 
 namespace {
 
-// InitData bytes, by the register the setup code loads each into.
-constexpr std::size_t kReadyConfig = 0;  // GPIFREADYCFG
-constexpr std::size_t kCtlConfig = 1;    // GPIFCTLCFG
-constexpr std::size_t kIdleCtl = 3;      // GPIFIDLECTL
-constexpr std::size_t kWaveSelect = 5;   // GPIFWFSELECT
-
-constexpr std::uint8_t kInternalReady = 0x80;  // GPIFREADYCFG INTRDY
-constexpr std::uint8_t kSynchronous = 0x40;    // GPIFREADYCFG SAS
-constexpr std::uint8_t kCountExpiry = 0x20;    // GPIFREADYCFG TCXRDY5
-constexpr std::uint8_t kTristateCtl = 0x80;    // GPIFCTLCFG TRICTL
-constexpr std::size_t kCountExpiryTerm = 5;
-
-bool bit(std::uint8_t byte, int index) { return (byte >> index & 1) != 0; }
-
-std::uint8_t field(std::uint8_t byte, int low, int width) {
-  return static_cast<std::uint8_t>(byte >> low & ((1 << width) - 1));
+std::uint8_t row_value(Row row, const IntervalBytes& bytes) {
+  const RowField& field = row_field(row);
+  return field_value(bytes[static_cast<std::size_t>(field.lane)], field.low,
+                     field.width);
 }
 
-bool tristate(const GpifImage& image) {
-  return (image.InitData[kCtlConfig] & kTristateCtl) != 0;
-}
-
+// A byte of an LFun byte's form.
 Logic logic_of(std::uint8_t byte) {
-  return {field(byte, 6, 2), field(byte, 3, 3), field(byte, 0, 3)};
+  IntervalBytes bytes{};
+  bytes[static_cast<std::size_t>(Lane::LFun)] = byte;
+  return {row_value(Row::LFunc, bytes), row_value(Row::TermA, bytes),
+          row_value(Row::TermB, bytes)};
 }
 
-// An Output byte: while TRICTL is 0 its bits 0 to 5 are the levels of CTL0
-// to CTL5; while it is 1, bits 4 to 7 enable CTL0 to CTL3, which float when
-// not enabled, and CTL4 and CTL5 are no waveform outputs.
-std::array<Level, kCtlCount> levels_of(std::uint8_t output, bool tri) {
+std::array<Level, kCtlCount> levels_of(std::uint8_t output, bool tristate) {
   std::array<Level, kCtlCount> levels{};
   for (std::size_t ctl = 0; ctl < kCtlCount; ++ctl) {
-    const int at = static_cast<int>(ctl);
-    if (tri && ctl >= kTristateCtlCount) {
-      levels[ctl] = Level::None;
-    } else if (tri && !bit(output, at + 4)) {
-      levels[ctl] = Level::Floating;
-    } else {
-      levels[ctl] = bit(output, at) ? Level::High : Level::Low;
-    }
+    levels[ctl] = level_of(output, ctl, tristate);
   }
   return levels;
 }
 
-Interval interval_of(std::uint8_t length_branch, std::uint8_t opcode,
-                     std::uint8_t logic) {
+Interval interval_of(const IntervalBytes& bytes) {
   Interval interval;
-  interval.decision = bit(opcode, 0);
-  interval.data = bit(opcode, 1);
-  interval.next = bit(opcode, 2);
-  interval.increment = bit(opcode, 3);
-  interval.interrupt = bit(opcode, 4);
-  interval.single = bit(opcode, 5);
+  interval.bytes = bytes;
+  interval.decision = is_decision(bytes);
+  interval.data = row_value(Row::DataMode, bytes) != 0;
+  interval.next = row_value(Row::NextData, bytes) != 0;
+  interval.increment = row_value(Row::AddrMode, bytes) != 0;
+  interval.interrupt = row_value(Row::IntTrig, bytes) != 0;
+  interval.single = row_value(Row::SnglCrc, bytes) != 0;
   if (interval.decision) {
-    interval.then_to = field(length_branch, 3, 3);
-    interval.else_to = field(length_branch, 0, 3);
-    interval.re_execute = bit(length_branch, 7);
-    interval.logic = logic_of(logic);
+    interval.then_to = row_value(Row::Branch1, bytes);
+    interval.else_to = row_value(Row::Branch0, bytes);
+    interval.re_execute = row_value(Row::ReExec, bytes) != 0;
+    interval.logic = logic_of(bytes[static_cast<std::size_t>(Lane::LFun)]);
   } else {
-    // A length of 0 counts 256 cycles.
-    interval.length = length_branch == 0 ? 256u : length_branch;
+    const std::uint8_t length = bytes[static_cast<std::size_t>(Lane::LenBr)];
+    interval.length = length == 0 ? kLongestWait : length;
   }
   return interval;
 }
 
-FlowState flow_state_of(const std::uint8_t* bytes, bool tri) {
+FlowState flow_state_of(const std::uint8_t* bytes, bool tristate) {
   FlowState flow;
-  flow.enabled = bit(bytes[0], 7);
-  flow.interval = field(bytes[0], 0, 3);
+  flow.enabled = field_value(bytes[0], kFlowEnableBit, 1) != 0;
+  flow.interval = field_value(bytes[0], 0, kFlowIntervalWidth);
   flow.logic = logic_of(bytes[1]);
-  flow.if_0 = levels_of(bytes[2], tri);
-  flow.if_1 = levels_of(bytes[3], tri);
+  flow.if_0 = levels_of(bytes[2], tristate);
+  flow.if_1 = levels_of(bytes[3], tristate);
   flow.holdoff = bytes[4];
   flow.strobe = bytes[5];
   flow.strobe_edge = bytes[6];
@@ -87,50 +64,67 @@ FlowState flow_state_of(const std::uint8_t* bytes, bool tri) {
   return flow;
 }
 
-Word default_term_name(std::size_t term, const GpifImage& image) {
-  if (term == kCountExpiryTerm &&
-      (image.InitData[kReadyConfig] & kCountExpiry) != 0) {
-    return "TCXpire";
-  }
-  if (term < 6) return with_number("RDY", static_cast<unsigned>(term));
-  return term == 6 ? "FIFOFlag" : "IntReady";
+}  // namespace
+
+bool is_tristate(const GpifImage& image) {
+  return register_value(kInitFields[kTristateField],
+                        image.InitData[kCtlConfigByte]) != 0;
 }
 
-}  // namespace
+IntervalBytes interval_bytes(const GpifImage& image, std::size_t bank,
+                             std::size_t index, std::size_t interval) {
+  const std::uint8_t* bytes =
+      wave_bank(image, bank).data() + index * kWaveformSize + interval;
+  IntervalBytes lanes{};
+  for (std::size_t lane = 0; lane < kLaneCount; ++lane) {
+    lanes[lane] = bytes[lane * kColumnCount];
+  }
+  return lanes;
+}
+
+TermNames term_names(const GpifImage& image, const DesignNames& names) {
+  const bool count_expiry =
+      register_value(kInitFields[kCountExpiryField],
+                     image.InitData[kReadyConfigByte]) != 0;
+  TermNames terms;
+  for (std::size_t term = 0; term < kTermCount; ++term) {
+    if (!names.terms[term].empty()) {
+      terms[term] = names.terms[term];
+    } else if (term == kCountExpiryTerm && count_expiry) {
+      terms[term] = "TCXpire";
+    } else if (term < 6) {
+      terms[term] = with_number("RDY", static_cast<unsigned>(term));
+    } else {
+      terms[term] = term == 6 ? "FIFOFlag" : "IntReady";
+    }
+  }
+  return terms;
+}
 
 Waveform decode_waveform(const GpifImage& image, std::size_t bank,
                          std::size_t index, const DesignNames& names) {
-  const std::uint8_t* bytes =
-      wave_bank(image, bank).data() + index * kWaveformSize;
-  const std::uint8_t* length_branch = bytes;
-  const std::uint8_t* opcode = bytes + kColumnCount;
-  const std::uint8_t* output = bytes + 2 * kColumnCount;
-  const std::uint8_t* logic = bytes + 3 * kColumnCount;
-
   Waveform waveform;
   waveform.name = names.waveforms[index];
-  waveform.tristate = tristate(image);
+  waveform.tristate = is_tristate(image);
   for (std::size_t i = 0; i < kIntervalCount; ++i) {
-    waveform.intervals[i] = interval_of(length_branch[i], opcode[i], logic[i]);
+    waveform.intervals[i] = interval_of(interval_bytes(image, bank, index, i));
   }
   // The idle column shows GPIFIDLECTL, which the chip drives while idle,
   // not the waveform's eighth Output byte, which it never executes.
   for (std::size_t column = 0; column < kColumnCount; ++column) {
     const std::uint8_t byte =
-        column == kIdleColumn ? image.InitData[kIdleCtl] : output[column];
-    const auto levels = levels_of(byte, waveform.tristate);
+        column == kIdleColumn
+            ? image.InitData[kIdleCtlByte]
+            : waveform.intervals[column]
+                  .bytes[static_cast<std::size_t>(Lane::Output)];
     for (std::size_t ctl = 0; ctl < kCtlCount; ++ctl) {
-      waveform.levels[ctl][column] = levels[ctl];
+      waveform.levels[ctl][column] = level_of(byte, ctl, waveform.tristate);
     }
   }
   for (std::size_t ctl = 0; ctl < kCtlCount; ++ctl) {
     waveform.ctl_names[ctl] = ctl_name(names, ctl);
   }
-  for (std::size_t term = 0; term < kTermCount; ++term) {
-    waveform.term_names[term] = names.terms[term].empty()
-                                    ? default_term_name(term, image)
-                                    : names.terms[term];
-  }
+  waveform.term_names = term_names(image, names);
   waveform.flow =
       flow_state_of(flow_bank(image, bank).data() + index * kFlowStateSize,
                     waveform.tristate);
@@ -144,29 +138,22 @@ Word ctl_name(const DesignNames& names, std::size_t ctl) {
 }
 
 Initialization decode_initialization(const GpifImage& image) {
-  const std::uint8_t ready = image.InitData[kReadyConfig];
-  const std::uint8_t ctl = image.InitData[kCtlConfig];
-  const std::uint8_t select = image.InitData[kWaveSelect];
   Initialization init;
-  auto word = [&init](InitRow row) -> Word& {
-    return init.words[static_cast<std::size_t>(row)];
-  };
-  word(InitRow::InterfaceTiming) = (ready & kSynchronous) ? "Sync" : "Async";
-  word(InitRow::InternalReady) =
-      (ready & kInternalReady) ? "IntRdy=1" : "IntRdy=0";
-  word(InitRow::CtlTristate) = (ctl & kTristateCtl) ? "Tristate" : "Binary";
-  // Bits 7:6 select the single write's waveform, then single read, FIFO
-  // write and FIFO read, two bits each.
-  for (std::size_t i = 0; i < init.selects.size(); ++i) {
-    init.selects[i] = field(select, 6 - 2 * static_cast<int>(i), 2);
-    word(static_cast<InitRow>(
-        static_cast<std::size_t>(InitRow::SingleWriteSelect) + i)) =
-        with_number("", init.selects[i]);
+  for (std::size_t row = 0; row < kInitRowCount; ++row) {
+    const RegisterField& field = init_field(static_cast<InitRow>(row));
+    init.words[row] = register_word(field, image.InitData[field.byte]);
   }
-  init.idle = levels_of(image.InitData[kIdleCtl], tristate(image));
-  if ((ctl & kTristateCtl) == 0) {
-    for (std::size_t out = 0; out < kCtlCount; ++out) {
-      init.drives[out] = bit(ctl, static_cast<int>(out)) ? "Drain" : "CMOS";
+  for (std::size_t i = 0; i < init.selects.size(); ++i) {
+    const RegisterField& field = init_field(static_cast<InitRow>(
+        static_cast<std::size_t>(InitRow::SingleWriteSelect) + i));
+    init.selects[i] = register_value(field, image.InitData[field.byte]);
+  }
+  const bool tristate = is_tristate(image);
+  for (std::size_t ctl = 0; ctl < kCtlCount; ++ctl) {
+    init.idle[ctl] = level_of(image.InitData[kIdleCtlByte], ctl, tristate);
+    if (!tristate) {
+      init.drives[ctl] =
+          register_word(drive_field(ctl), image.InitData[kCtlConfigByte]);
     }
   }
   return init;

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "image/gpif_image.h"
+#include "waveform/fields.h"
 #include "waveform/word.h"
 
 namespace wfpack {
@@ -28,37 +29,11 @@ inline constexpr std::size_t kFlowStateSize = 9;
 static_assert(kWaveformsPerBank * kWaveformSize == kWaveBankSize);
 static_assert(kWaveformsPerBank * kFlowStateSize == kFlowBankSize);
 
-inline constexpr std::size_t kCtlCount = 6;
-// In Tristate mode only CTL0 to CTL3 are waveform outputs.
-inline constexpr std::size_t kTristateCtlCount = 4;
-// The terms a decision point tests: RDY0 to RDY5, the FIFO flag and the
-// internal ready flag.
-inline constexpr std::size_t kTermCount = 8;
-
-// The field rows of the design tool's table of a waveform, in its order.
-enum class Row : std::uint8_t {
-  AddrMode,
-  DataMode,
-  NextData,
-  IntTrig,
-  IfWait,
-  TermA,
-  LFunc,
-  TermB,
-  Branch1,
-  Branch0,
-  ReExec,
-  SnglCrc,
-};
-inline constexpr std::size_t kRowCount = 12;
-// As the design tool labels it, indentation included ("  Term A").
-std::string_view row_label(Row row);
-
 // The names a source's names block gives; an empty one is the default.
 struct DesignNames {
   std::array<Word, kWaveformsPerBank> waveforms;
   std::array<Word, kCtlCount> ctls;
-  std::array<Word, kTermCount> terms;
+  TermNames terms;
 };
 
 // The names of each bank.
@@ -71,8 +46,6 @@ inline constexpr std::size_t kTableLabelWidth = 9;
 inline constexpr std::size_t kTableColumnWidth = 10;
 inline constexpr std::size_t kTableLevelAt = 4;
 
-enum class Level : std::uint8_t { None, Low, High, Floating };
-
 // A decision point's logic, and a flow state's: a function of two terms.
 struct Logic {
   std::uint8_t function = 0;  // 0 AND, 1 OR, 2 XOR, 3 !A AND B
@@ -80,7 +53,9 @@ struct Logic {
   std::uint8_t term_b = 0;
 };
 
+// What an interval's bytes say, each field as the field tables read it.
 struct Interval {
+  IntervalBytes bytes{};
   bool decision = false;   // DP: a decision point, else a wait
   bool data = false;       // DATA: drives or samples the data bus
   bool next = false;       // NEXT: moves on to the next data
@@ -115,7 +90,7 @@ struct Waveform {
   // Each CTL output's level in each column, the idle one last.
   std::array<std::array<Level, kColumnCount>, kCtlCount> levels{};
   std::array<Word, kCtlCount> ctl_names;
-  std::array<Word, kTermCount> term_names;
+  TermNames term_names;
   FlowState flow;
 };
 
@@ -123,36 +98,28 @@ Waveform decode_waveform(const GpifImage& image, std::size_t bank,
                          std::size_t index, const DesignNames& names);
 // A CTL output's name: the names block's, else "CTL0" to "CTL5".
 Word ctl_name(const DesignNames& names, std::size_t ctl);
+// The terms' names: the names block's, else "RDY0" to "RDY5" ("TCXpire"
+// for term 5 while GPIFREADYCFG makes it the count's expiry), "FIFOFlag"
+// and "IntReady".
+TermNames term_names(const GpifImage& image, const DesignNames& names);
+// An interval's bytes: its LenBr, Opcode, Output and LFun.
+IntervalBytes interval_bytes(const GpifImage& image, std::size_t bank,
+                             std::size_t index, std::size_t interval);
+bool is_tristate(const GpifImage& image);
 
 // The cell of a field row under an interval, in the design tool's words;
 // empty where the tool writes none (the logic rows of a wait).
 Word cell(const Waveform& waveform, Row row, std::size_t interval);
-// "0", "1", "z", or empty for no level.
-Word level_word(Level level);
 // The words of a decision point's or flow state's logic, and the logic
 // with its terms named: "TCXpire AND RDY0", "!RDY1 AND RDY0".
 Word function_word(std::uint8_t function);
 std::string logic_text(const Waveform& waveform, const Logic& logic);
 
-// The rows of the design tool's initialization block that InitData
-// decides, in its order.
-enum class InitRow : std::uint8_t {
-  InterfaceTiming,
-  InternalReady,
-  CtlTristate,
-  SingleWriteSelect,
-  SingleReadSelect,
-  FifoWriteSelect,
-  FifoReadSelect,
-};
-inline constexpr std::size_t kInitRowCount = 7;
-std::string_view init_label(InitRow row);
-
 struct Initialization {
   std::array<Word, kInitRowCount> words;
   // The waveform of each transfer, in the order of the select rows.
   std::array<std::uint8_t, 4> selects{};
-  // "CMOS" or "Drain" for each CTL output; none in Tristate mode.
+  // "CMOS" or "Op Drain" for each CTL output; none in Tristate mode.
   std::array<Word, kCtlCount> drives;
   // The outputs while the GPIF is idle (GPIFIDLECTL).
   std::array<Level, kCtlCount> idle{};

@@ -15,8 +15,9 @@ namespace wfpack::testing_support {
 
 inline void scan_in_chunks(std::string_view input, std::size_t chunk,
                            Kernel kernel, GpifImage& image,
+                           Descriptions& descriptions,
                            SourceWarnings& warnings) {
-  SourceScanner scanner(image, warnings, kernel);
+  SourceScanner scanner(image, descriptions, warnings, kernel);
   // One buffer reused for the full chunks, one for the last.
   const auto full_chunk = std::make_unique<char[]>(chunk);
   for (std::size_t at = 0; at < input.size(); at += chunk) {
@@ -31,6 +32,13 @@ inline void scan_in_chunks(std::string_view input, std::size_t chunk,
     if (!scanner.feed({buffer, part.size()})) break;
   }
   scanner.finish();
+}
+
+inline void scan_in_chunks(std::string_view input, std::size_t chunk,
+                           Kernel kernel, GpifImage& image,
+                           SourceWarnings& warnings) {
+  Descriptions descriptions;
+  scan_in_chunks(input, chunk, kernel, image, descriptions, warnings);
 }
 
 }  // namespace wfpack::testing_support

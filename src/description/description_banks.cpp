@@ -1,7 +1,7 @@
 // Which bank each description applies to: the bank of the first WaveData
 // table after it, as the design tool writes a file for each bank with the
 // descriptions above its tables.
-#include "format/descriptions.h"
+#include "description/descriptions.h"
 
 namespace wfpack {
 
@@ -9,6 +9,7 @@ void Descriptions::wave_table(std::size_t bank) {
   block_ = Block::None;
   // Most tables have no description before them.
   if (!anything_pending_) return;
+  if (bank >= kBankCount && unplaced_line_ == 0) unplaced_line_ = pending_line_;
   if (bank < kBankCount) {
     for (std::size_t i = 0; i < kWaveformsPerBank; ++i) {
       if (!pending_described_[i]) continue;
@@ -23,6 +24,7 @@ void Descriptions::wave_table(std::size_t bank) {
   pending_described_ = {};
   pending_named_ = false;
   anything_pending_ = false;
+  pending_line_ = 0;
 }
 
 const WaveDescription* Descriptions::waveform(std::size_t bank,
