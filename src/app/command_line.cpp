@@ -19,9 +19,17 @@ const std::string_view kOptionsHelp =
     "  -Werror                     make warnings errors: no files, exit 1\n"
     "  -Wno-description            do not compare the tables with their "
     "description\n"
+    "  -Wdescription               compare them, as wfpack does by default\n"
     "  --show[=FORMAT]             print the waveforms, FORMAT text (the "
     "default),\n"
     "                              svg or wavedrom, and write no file\n"
+    "  --update=tables             rewrite the source's tables as their "
+    "description\n"
+    "                              says them, and write no file\n"
+    "  --update=description        rewrite the description as the tables "
+    "say it\n"
+    "  -n, --dry-run               with --update, say what would change, "
+    "change nothing\n"
     "  -h, --help                  print this help and exit\n"
     "  --version                   print the version and exit\n"
     "  --                          end the options: names follow\n";
@@ -40,6 +48,26 @@ std::optional<ViewFormat> show_format(std::string_view argument) {
   return std::nullopt;
 }
 constexpr std::string_view kStorage = "--storage";
+constexpr std::string_view kUpdate = "--update";
+
+// What --update may bring into line with the other.
+std::optional<UpdateKind> update_kind(std::string_view word) {
+  if (word == "tables") return UpdateKind::Tables;
+  if (word == "description") return UpdateKind::Description;
+  return std::nullopt;
+}
+
+// An update rewrites the source and nothing else: the options that shape
+// output files or a view have nothing to act on.
+std::string_view conflicting_option(const CommandLine& line) {
+  if (line.update) {
+    if (line.show) return "--show";
+    if (!line.output_dir.empty()) return "-o";
+    if (line.header) return "--header";
+    if (!line.storage.empty()) return "--storage";
+  }
+  return {};
+}
 
 CommandLine failure(std::string error) {
   CommandLine line;
@@ -128,9 +156,27 @@ CommandLine parse_command_line(std::span<const char* const> args) {
         return failure("unknown storage class '" + std::string(line.storage) +
                        "'");
       }
+    } else if (names_option(argument, kUpdate)) {
+      const std::string_view kind = option_value(argument, kUpdate, args, i);
+      if (kind.empty()) {
+        return failure("option '--update' needs tables or description");
+      }
+      const std::optional<UpdateKind> known = update_kind(kind);
+      if (!known) return failure("unknown update '" + std::string(kind) + "'");
+      line.update = true;
+      line.update_kind = *known;
+    } else if (argument == "-n" || argument == "--dry-run") {
+      line.dry_run = true;
     } else {
       return failure("unknown option '" + std::string(argument) + "'");
     }
+  }
+  if (const std::string_view other = conflicting_option(line); !other.empty()) {
+    return failure("option '--update' does not go with '" + std::string(other) +
+                   "'");
+  }
+  if (line.dry_run && !line.update) {
+    return failure("option '--dry-run' goes only with '--update'");
   }
   return line;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "update/update.h"
 #include "view/view.h"
 
 namespace wfpack {
@@ -22,6 +23,11 @@ struct CommandLine {
   std::string_view output_dir;  // empty: beside the source
   bool header = false;          // also the layout header
   std::string_view storage;     // the array's storage class, if any
+  // --update: rewrite the source's tables or its description so that the
+  // two agree, and write no file; with --dry-run, say what would change.
+  bool update = false;
+  UpdateKind update_kind = UpdateKind::Tables;
+  bool dry_run = false;
   // The arguments that are no options, and all from "--" on.
   std::vector<std::string_view> names;
   // What is wrong with an option, if anything is; nothing else is set then.

@@ -7,6 +7,7 @@
 
 #include "app/base_name.h"
 #include "app/command_line.h"
+#include "app/update_run.h"
 #include "app/warning_report.h"
 #include "image/gpif_image.h"
 #include "platform/native_file.h"
@@ -162,8 +163,9 @@ int run(std::span<const char* const> args, TextOut console,
     console << "wfpack " << WFPACK_VERSION << '\n';
     return kExitSuccess;
   }
-  // What --show prints is the view alone, for pasting into documents.
-  if (!line.quiet && !line.show) console << kBanner;
+  // What --show prints is the view alone, for pasting into documents; an
+  // update's notes are on diagnostics, as a compiler's are.
+  if (!line.quiet && !line.show && !line.update) console << kBanner;
   if (line.help) {
     console << kUsage << kOptionsHelp;
     return kExitSuccess;
@@ -171,6 +173,9 @@ int run(std::span<const char* const> args, TextOut console,
   if (line.names.size() != 1) {
     console << kUsage;
     return kExitSuccess;
+  }
+  if (line.update) {
+    return update_source_file(line, line.names.front(), console, diagnostics);
   }
   return convert(line, line.names.front(), console, diagnostics);
 }

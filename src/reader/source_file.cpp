@@ -36,4 +36,20 @@ ScanStatus scan_source_file(std::FILE* source, GpifImage& image,
   return ScanStatus::Complete;
 }
 
+void scan_source_text(std::string_view text, GpifImage& image,
+                      Descriptions& descriptions, SourceWarnings& warnings) {
+  SourceScanner scanner(image, descriptions, warnings, best_kernel());
+  if (!text.empty()) scanner.feed(text);
+  scanner.finish();
+}
+
+bool read_whole_file(std::FILE* file, std::string& text) {
+  std::array<char, kChunkSize> chunk;
+  for (;;) {
+    const std::size_t count = std::fread(chunk.data(), 1, chunk.size(), file);
+    text.append(chunk.data(), count);
+    if (count < chunk.size()) return std::ferror(file) == 0;
+  }
+}
+
 }  // namespace wfpack

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 #include "image/gpif_image.h"
 #include "warnings/source_warnings.h"
@@ -16,5 +18,12 @@ enum class ScanStatus : std::uint8_t { Complete, ReadFailed };
 ScanStatus scan_source_file(std::FILE* source, GpifImage& image,
                             Descriptions& descriptions,
                             SourceWarnings& warnings);
+
+// The same for a source read whole already, which an update rewrites.
+void scan_source_text(std::string_view text, GpifImage& image,
+                      Descriptions& descriptions, SourceWarnings& warnings);
+
+// Reads an open file whole into text; false when reading fails.
+bool read_whole_file(std::FILE* file, std::string& text);
 
 }  // namespace wfpack
