@@ -12,6 +12,7 @@
 #include "image/gpif_image.h"
 #include "support/chunk_feed.h"
 #include "support/reference_scan.h"
+#include "update/update.h"
 #include "view/view.h"
 #include "warnings/source_warnings.h"
 #include "writers/c_array_file.h"
@@ -165,6 +166,73 @@ void check_conversion_invariants(std::string_view input,
   const std::string array = c_array_name(file_name_of(base));
   require(is_identifier(array) && array.ends_with("_dat"),
           "array name is a C identifier");
+  check_update_invariants(input);
+}
+
+namespace {
+
+// The cells the description check counts as differing.
+std::size_t described_otherwise(const SourceWarnings& warnings) {
+  std::size_t cells = 0;
+  for (const Warning& warning : warnings.shown()) {
+    if (warning.kind == Warning::Kind::WaveformDescription ||
+        warning.kind == Warning::Kind::InitDescription) {
+      cells += warning.count + 1;
+    }
+  }
+  return cells;
+}
+
+// Whether every line in which the texts differ begins with "//" (or none
+// does), the texts having as many lines.
+bool differs_only_in(std::string_view a, std::string_view b,
+                     bool description_lines) {
+  if (std::count(a.begin(), a.end(), '\n') !=
+      std::count(b.begin(), b.end(), '\n')) {
+    return false;
+  }
+  while (!a.empty() || !b.empty()) {
+    const std::size_t a_end = std::min(a.find('\n'), a.size());
+    const std::size_t b_end = std::min(b.find('\n'), b.size());
+    const std::string_view line = a.substr(0, a_end);
+    if (line != b.substr(0, b_end) &&
+        line.starts_with("//") != description_lines) {
+      return false;
+    }
+    a.remove_prefix(std::min(a_end + 1, a.size()));
+    b.remove_prefix(std::min(b_end + 1, b.size()));
+  }
+  return true;
+}
+
+}  // namespace
+
+void check_update_invariants(std::string_view input) {
+  for (const UpdateKind kind : {UpdateKind::Tables, UpdateKind::Description}) {
+    const Scan before = scan_in_chunks(input, input.size() + 1, best_kernel());
+    const UpdateResult result =
+        update_source(input, *before.image, *before.descriptions, kind);
+    require(!result.failed || (!result.changed && result.text.empty()),
+            "a failed update changes nothing");
+    if (!result.changed) continue;
+    const Scan after = scan_in_chunks(result.text, result.text.size() + 1,
+                                      best_kernel());
+    const std::size_t left = static_cast<std::size_t>(std::count_if(
+        result.messages.begin(), result.messages.end(), [](const Message& m) {
+          return m.kind == Message::Kind::Warning;
+        }));
+    require(described_otherwise(after.warnings) <= left,
+            "after an update the description check finds only cells left");
+    const bool tables = kind == UpdateKind::Tables;
+    require(differs_only_in(input, result.text, !tables),
+            tables ? "a tables update changes no description line"
+                   : "a description update changes only description lines");
+    require(tables || *after.image == *before.image,
+            "a description update leaves the image as it was");
+    const UpdateResult again = update_source(result.text, *after.image,
+                                             *after.descriptions, kind);
+    require(!again.changed && !again.failed, "a second update changes nothing");
+  }
 }
 
 }  // namespace wfpack

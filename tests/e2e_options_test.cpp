@@ -39,6 +39,9 @@ const std::string kBad = "bad" + std::string(kSeparator) + "gpif";
 const std::string kBadOpen = "File open err (" + kBad + ").\n";
 const std::string kBadWhy =
     "wfpack: cannot create '" + kBad + "_dat.h': " + "Is a directory\n";
+const std::string kWith =
+    "wfpack: option '--update' does not go with '--show'" + kHint;
+const std::string kDry = "wfpack: option '--dry-run' goes only with '--update'" + kHint;
 const std::string kError =
     "warn.c:1: error: table 'InitData_x' is not read: "
     "only 'InitData[7] =' is read\n";
@@ -56,7 +59,10 @@ TEST(Options, GiveTheirOutputStatusAndFiles) {
            {{"--Werror", "gpif.c"}, 2, "", kUnknown, false},
            {{"--show=png", "gpif.c"}, 2, "", kUnknownShow},
            {{"--storage=far", "gpif.c"}, 2, "", kClass},
-           {{"-q", "-o"}, 2, "", kNoDir, false}}) {
+           {{"-q", "-o"}, 2, "", kNoDir, false},
+           {{"--update=tables", "--show", "gpif.c"}, 2, "", kWith},
+           {{"-n", "gpif.c"}, 2, "", kDry},
+           {{"--update", "description", "-Werror", "gpif.c"}, 0, "", ""}}) {
     SCOPED_TRACE(testing::PrintToString(c.arguments));
     const ScratchDir scratch;
     const fs::path& dir = scratch.path();

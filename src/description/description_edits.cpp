@@ -11,10 +11,6 @@ namespace wfpack {
 
 namespace {
 
-std::string_view without_indent(std::string_view label) {
-  return label.substr(std::min(label.find_first_not_of(' '), label.size()));
-}
-
 class Writer {
  public:
   Writer(const GpifImage& image, const Descriptions& descriptions)
@@ -68,8 +64,7 @@ class Writer {
         const Word word = cell(bytes, row, i);
         const bool said = !described.empty() || word.empty();
         if (said && same_word(row, word, described)) continue;
-        const std::string subject =
-            interval + " " + std::string(without_indent(row_field(row).label));
+        const std::string subject = interval + " " + std::string(row_name(row));
         if (!word.empty() && word == row_field(row).unknown) {
           // The tool's word for a set SGL bit is not known.
           warn(wave.row_lines[r],

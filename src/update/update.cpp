@@ -83,6 +83,11 @@ void update_tables(std::string_view source, const GpifImage& image,
           {Message::Kind::Note, literals.at(at).line, 0, std::move(text)});
     }
   }
+  // InitData's literals may stand after WaveData's, or anywhere.
+  std::sort(edits.begin(), edits.end(),
+            [](const LiteralEdit& a, const LiteralEdit& b) {
+              return a.offset < b.offset;
+            });
   result.text = apply_literal_edits(source, edits);
   result.changed = true;
 }

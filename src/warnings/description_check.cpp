@@ -31,10 +31,6 @@ struct Differences {
   }
 };
 
-std::string_view without_indent(std::string_view label) {
-  return label.substr(std::min(label.find_first_not_of(' '), label.size()));
-}
-
 // Every cell the description fills counts; an empty one says nothing. Of
 // Sngl/CRC only "Default" is known: any other word means the bit is set.
 Differences compare(const WaveDescription& description,
@@ -48,7 +44,7 @@ Differences compare(const WaveDescription& description,
       if (described.empty()) continue;
       const Word given = cell(waveform, row, i);
       differences.compare(description.row_lines[r], i,
-                          without_indent(row_field(row).label), given,
+                          row_name(row), given,
                           described, !same_word(row, given, described));
     }
   }

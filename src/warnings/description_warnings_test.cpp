@@ -21,16 +21,6 @@ std::string said(std::size_t line, const std::string& cell,
          "[-Wdescription]\n";
 }
 
-// The text with the first "from" after each of "marks", in turn, made "to".
-std::string edited(std::string text, std::initializer_list<const char*> marks,
-                   const std::string& from, const std::string& to) {
-  std::size_t at = 0;
-  for (const char* mark : marks) at = text.find(mark, at);
-  at = text.find(from, at);
-  EXPECT_NE(at, std::string::npos) << from;
-  return at == std::string::npos ? text : text.replace(at, from.size(), to);
-}
-
 // In the description of the FIFO read, and in its bytes.
 std::string described(const char* row, const std::string& from,
                       const std::string& to) {
@@ -46,18 +36,6 @@ std::string init_data(const std::string& to) {
 
 const std::string kInit = "the initialization";
 const std::string kBlank = "         z         z         z         z";
-
-// Every line with the trailing blanks some versions of the tool keep.
-std::string blanks_kept(const std::string& source) {
-  std::string text;
-  for (std::size_t at = 0; at < source.size();) {
-    std::string line = source.substr(at, source.find('\n', at) - at);
-    at += line.size() + 1;
-    if (line.starts_with("//") && line.size() < 92) line.resize(92, ' ');
-    text += line + "\n";
-  }
-  return text;
-}
 
 class DescriptionWarnings : public testing::TestWithParam<KernelCase> {};
 

@@ -158,6 +158,12 @@ inline constexpr std::array<RowField, kRowCount> kRowFields = {{
 constexpr const RowField& row_field(Row row) {
   return kRowFields[static_cast<std::size_t>(row)];
 }
+// The row's label without the indent of the logic rows: what messages
+// call it.
+constexpr std::string_view row_name(Row row) {
+  const std::string_view label = row_field(row).label;
+  return label.substr(label.find_first_not_of(' '));
+}
 
 // Bits no field uses: the tool writes them clear and has no word for them.
 inline constexpr std::uint8_t kUnusedOpcodeBits = 0xC0;

@@ -9,13 +9,16 @@
 
 namespace wfpack::testing_support {
 
-// The system's words for a missing file and folder; Windows numbers them 2, 3.
+// The system's words for a missing file and folder, and for a file that may
+// not be written; Windows numbers them 2, 3 and 5.
 #ifdef _WIN32
 inline const std::string kNoFile = platform::failure_text({ENOENT, 2});
 inline const std::string kNoFolder = platform::failure_text({ENOENT, 3});
+inline const std::string kNoWrite = platform::failure_text({EACCES, 5});
 #else
 inline const std::string kNoFile = std::strerror(ENOENT);
 inline const std::string kNoFolder = kNoFile;
+inline const std::string kNoWrite = std::strerror(EACCES);
 #endif
 
 inline const std::string kBanner =

@@ -1,6 +1,8 @@
 // Sources built for the reader's tests, and the image they give.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -46,6 +48,28 @@ inline std::string example_source() {
   std::ifstream in(std::string(WFPACK_SOURCE_DIR) + "/examples/gpif.c",
                    std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The text with the first "from" after each of "marks", in turn, made "to".
+inline std::string edited(std::string text, std::initializer_list<const char*> marks,
+                   const std::string& from, const std::string& to) {
+  std::size_t at = 0;
+  for (const char* mark : marks) at = text.find(mark, at);
+  at = text.find(from, at);
+  EXPECT_NE(at, std::string::npos) << from;
+  return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+// Every line with the trailing blanks some versions of the tool keep.
+inline std::string blanks_kept(const std::string& source) {
+  std::string text;
+  for (std::size_t at = 0; at < source.size();) {
+    std::string line = source.substr(at, source.find('\n', at) - at);
+    at += line.size() + 1;
+    if (line.starts_with("//") && line.size() < 92) line.resize(92, ' ');
+    text += line + "\n";
+  }
+  return text;
 }
 
 inline std::string values(std::size_t count, std::size_t first = 1,
