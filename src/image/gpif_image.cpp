@@ -28,6 +28,17 @@ std::size_t used_bank_count(const GpifImage& image) {
       std::count(image.BankUsed.begin(), image.BankUsed.end(), true));
 }
 
+std::array<BankOffsets, kBankCount> bank_offsets(const GpifImage& image) {
+  std::array<BankOffsets, kBankCount> offsets{};
+  std::size_t offset = kImageHeadSize;
+  for (std::size_t bank = 0; bank < kBankCount; ++bank) {
+    if (!image.BankUsed[bank]) continue;
+    offsets[bank] = {offset, offset + kWaveBankSize};
+    offset += kBankImageSize;
+  }
+  return offsets;
+}
+
 ImageBytes image_byte_sequence(const GpifImage& image) {
   ImageBytes out;
   auto* cursor = out.bytes.data();

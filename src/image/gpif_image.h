@@ -55,6 +55,14 @@ void adjust_ifconfig(GpifImage& image);
 
 std::size_t used_bank_count(const GpifImage& image);
 
+// Where a used bank's tables start in the image byte sequence. A bank the
+// image does not hold has offsets of 0, where IFCONFIG stands.
+struct BankOffsets {
+  std::size_t wave_data = 0;
+  std::size_t flow_states = 0;
+};
+std::array<BankOffsets, kBankCount> bank_offsets(const GpifImage& image);
+
 // The image byte sequence that both output files carry: IfConfig, the seven
 // InitData bytes, then for each used bank in ascending order its WaveData
 // bytes followed by its FlowStates bytes.

@@ -15,11 +15,8 @@ namespace {
 // Builds the header line by line, each line ended as in the C array file.
 class HeaderText {
  public:
-  explicit HeaderText(std::string_view array_name) {
-    for (char c : array_name) {
-      prefix_ += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-  }
+  explicit HeaderText(std::string_view array_name)
+      : prefix_(layout_macro_prefix(array_name)) {}
 
   HeaderText& operator<<(std::string_view text) {
     text_.append(text);
@@ -67,6 +64,19 @@ std::string layout_header_file_name(std::string_view base_name) {
   return std::string(base_name) + "_dat.h";
 }
 
+std::string layout_macro_prefix(std::string_view array_name) {
+  std::string prefix;
+  for (char c : array_name) {
+    prefix += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+  return prefix;
+}
+
+BankMacros bank_macros(std::size_t bank) {
+  const std::string name = "BANK" + std::to_string(bank);
+  return {name + "_WAVEDATA", name + "_FLOWSTATES"};
+}
+
 std::string render_layout_header(const GpifImage& image,
                                  std::string_view array_name,
                                  std::string_view storage,
@@ -105,13 +115,12 @@ std::string render_layout_header(const GpifImage& image,
   out.end_line();
   out << "#define " << out.prefix() << "_BANKS " << banks;
   out.end_line();
-  std::size_t offset = kImageHeadSize;
+  const auto offsets = bank_offsets(image);
   for (std::size_t bank = 0; bank < kBankCount; ++bank) {
     if (!image.BankUsed[bank]) continue;
-    const std::string name = "BANK" + std::to_string(bank);
-    out.define(name + "_WAVEDATA", offset);
-    out.define(name + "_FLOWSTATES", offset + kWaveBankSize);
-    offset += kBankImageSize;
+    const BankMacros names = bank_macros(bank);
+    out.define(names.wave_data, offsets[bank].wave_data);
+    out.define(names.flow_states, offsets[bank].flow_states);
   }
   out.end_line();
   out << "#endif";

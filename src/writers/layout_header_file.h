@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,18 @@ namespace wfpack {
 
 // "work/gpif" gives "work/gpif_dat.h".
 std::string layout_header_file_name(std::string_view base_name);
+
+// What the header's macros are named after: the array's name in capitals,
+// "GPIF_DAT" for "gpif_dat".
+std::string layout_macro_prefix(std::string_view array_name);
+
+// The names, after the prefix and "_", of the macros that give where a used
+// bank's tables lie: "BANK2_WAVEDATA" and "BANK2_FLOWSTATES" for bank 2.
+struct BankMacros {
+  std::string wave_data;
+  std::string flow_states;
+};
+BankMacros bank_macros(std::size_t bank);
 
 // The C header through which firmware finds its way in the image, ARRAY
 // being the array's name in capitals: the array's extern declaration with
