@@ -54,6 +54,8 @@ TEST(Options, GiveTheirOutputStatusAndFiles) {
            {{"-q", "."}, kFailed, "File open err (.).\n", kDirWhy},
            {{"-q", "-Werror", "-o", "out", "warn.c"}, 1, "", kError, false},
            {{"-Werror", "--header", "-q", "-oout", "warn.c"}, 1, "", kError},
+           {{"-Werror", "--loader", "-q", "-oout", "warn.c"}, 1, "", kError},
+           {{"-q", "--loader", "-oout", "gpif.c"}, 0, "", "", true},
            {{"--output-dir=out", "gpif.c", "-q", "-Werror"}, 0, "", "", true},
            {{"-q", "--header", "-obad", "gpif.c"}, kFailed, kBadOpen, kBadWhy},
            {{"--Werror", "gpif.c"}, 2, "", kUnknown, false},
@@ -72,9 +74,10 @@ TEST(Options, GiveTheirOutputStatusAndFiles) {
     std::ofstream(dir / "warn.c", std::ios::binary)
         << "const char InitData_x[7] =\n"
         << std::ifstream(example).rdbuf();
-    std::ofstream(dir / "out/warn_dat.c") << "stale";  // -Werror removes it
-    std::ofstream(dir / "out/warn_dat.h") << "stale";  // with --header
-    fs::create_directories(dir / "bad/gpif_dat.h");    // in the header's way
+    std::ofstream(dir / "out/warn_dat.c") << "stale";   // -Werror removes it
+    std::ofstream(dir / "out/warn_dat.h") << "stale";   // with --header
+    std::ofstream(dir / "out/warn_load.c") << "stale";  // with --loader
+    fs::create_directories(dir / "bad/gpif_dat.h");     // in the header's way
     const Outcome outcome = run_wfpack(c.arguments, dir);
     EXPECT_EQ(outcome.status, c.status);
     EXPECT_EQ(outcome.output, console_lines(c.output));
@@ -82,9 +85,13 @@ TEST(Options, GiveTheirOutputStatusAndFiles) {
     EXPECT_EQ(fs::exists(dir / "out/gpif_dat.c"), c.writes);
     EXPECT_EQ(fs::exists(dir / "out/gpif_dat.bin"), c.writes);
     EXPECT_EQ(fs::exists(dir / "out/warn_dat.c"), c.status != 1);
-    const bool header = std::ranges::count(c.arguments, "--header") != 0;
+    const bool loader = std::ranges::count(c.arguments, "--loader") != 0;
+    const bool header =
+        loader || std::ranges::count(c.arguments, "--header") != 0;
     EXPECT_EQ(fs::exists(dir / "out/gpif_dat.h"), c.writes && header);
     EXPECT_EQ(fs::exists(dir / "out/warn_dat.h"), c.status != 1 || !header);
+    EXPECT_EQ(fs::exists(dir / "out/gpif_load.c"), c.writes && loader);
+    EXPECT_EQ(fs::exists(dir / "out/warn_load.c"), c.status != 1 || !loader);
   }
 }
 

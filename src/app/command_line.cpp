@@ -13,6 +13,8 @@ const std::string_view kOptionsHelp =
     "exist\n"
     "  --header                    also write a C header with the image's "
     "layout\n"
+    "  --loader                    also write the header and a C loader of the "
+    "image\n"
     "  --storage=CLASS             array storage: const, __code, code, "
     "__xdata, xdata\n"
     "  -q, --quiet                 print no banner\n"
@@ -147,6 +149,8 @@ CommandLine parse_command_line(std::span<const char* const> args) {
       }
     } else if (argument == "--header") {
       line.header = true;
+    } else if (argument == "--loader") {
+      line.loader = line.header = true;
     } else if (names_option(argument, kStorage)) {
       line.storage = option_value(argument, kStorage, args, i);
       if (line.storage.empty()) {

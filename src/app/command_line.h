@@ -22,6 +22,7 @@ struct CommandLine {
   ViewFormat show_format = ViewFormat::Text;
   std::string_view output_dir;  // empty: beside the source
   bool header = false;          // also the layout header
+  bool loader = false;          // also the loader file, and the header
   std::string_view storage;     // the array's storage class, if any
   // --update: rewrite the source's tables or its description so that the
   // two agree, and write no file; with --dry-run, say what would change.

@@ -16,6 +16,7 @@
 #include "writers/binary_image_file.h"
 #include "writers/c_array_file.h"
 #include "writers/layout_header_file.h"
+#include "writers/loader_file.h"
 #include "writers/output_file.h"
 
 namespace wfpack {
@@ -123,12 +124,13 @@ int convert(const CommandLine& line, std::string_view source_name,
     remove_earlier_output(c_array_file_name(base));
     remove_earlier_output(binary_image_file_name(base));
     if (line.header) remove_earlier_output(layout_header_file_name(base));
+    if (line.loader) remove_earlier_output(loader_file_name(base));
     return kExitWarningsAsErrors;
   }
 
   adjust_ifconfig(image);
   // Each file is complete and closed before the next is created: the C
-  // array file, the binary, the header.
+  // array file, the binary, the header, the loader.
   const std::string array_name = c_array_name(file_name_of(base));
   platform::Failure output_failure;
   const auto written = [&](OutputStatus output, const std::string& name) {
@@ -140,10 +142,15 @@ int convert(const CommandLine& line, std::string_view source_name,
                c_array_file_name(base)) ||
       !written(write_binary_image_file(image, base, &output_failure),
                binary_image_file_name(base)) ||
-      (line.header &&
-       !written(write_layout_header_file(image, base, array_name, line.storage,
-                                         source_name, &output_failure),
-                layout_header_file_name(base)))) {
+      (line.header && !written(write_layout_header_file(
+                                   image, base, array_name, line.storage,
+                                   source_name, line.loader, &output_failure),
+                               layout_header_file_name(base))) ||
+      (line.loader &&
+       !written(write_loader_file(image, base, array_name,
+                                  file_name_of(layout_header_file_name(base)),
+                                  &output_failure),
+                loader_file_name(base)))) {
     return kExitFailure;
   }
   return kExitSuccess;

@@ -6,6 +6,7 @@
 
 #include "image/byte_text.h"
 #include "writers/c_array_file.h"
+#include "writers/loader_file.h"
 #include "writers/storage_class.h"
 
 namespace wfpack {
@@ -80,7 +81,7 @@ BankMacros bank_macros(std::size_t bank) {
 std::string render_layout_header(const GpifImage& image,
                                  std::string_view array_name,
                                  std::string_view storage,
-                                 std::string_view source_name) {
+                                 std::string_view source_name, bool loader) {
   HeaderText out(array_name);
   const std::size_t size =
       kImageHeadSize + used_bank_count(image) * kBankImageSize;
@@ -123,6 +124,10 @@ std::string render_layout_header(const GpifImage& image,
     out.define(names.flow_states, offsets[bank].flow_states);
   }
   out.end_line();
+  if (loader) {
+    out << loader_declarations(array_name);
+    out.end_line();
+  }
   out << "#endif";
   out.end_line();
   return out.take();
@@ -132,10 +137,10 @@ OutputStatus write_layout_header_file(const GpifImage& image,
                                       std::string_view base_name,
                                       std::string_view array_name,
                                       std::string_view storage,
-                                      std::string_view source_name,
+                                      std::string_view source_name, bool loader,
                                       platform::Failure* failure) {
   const std::string text =
-      render_layout_header(image, array_name, storage, source_name);
+      render_layout_header(image, array_name, storage, source_name, loader);
   return write_output_file(layout_header_file_name(base_name), text, failure);
 }
 

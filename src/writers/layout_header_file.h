@@ -33,10 +33,12 @@ BankMacros bank_macros(std::size_t bank);
 // its tables. A comment names the source it was made from. Plain C for
 // sdcc, Keil C51 and gcc alike, of unsigned char rather than u8 so that it
 // can be included beside the C array file, with its lines ended as there.
+// With loader, it also declares the two functions of the loader file.
 std::string render_layout_header(const GpifImage& image,
                                  std::string_view array_name,
                                  std::string_view storage,
-                                 std::string_view source_name);
+                                 std::string_view source_name,
+                                 bool loader = false);
 
 // Writes render_layout_header's text to the file layout_header_file_name
 // names.
@@ -44,7 +46,7 @@ OutputStatus write_layout_header_file(const GpifImage& image,
                                       std::string_view base_name,
                                       std::string_view array_name,
                                       std::string_view storage,
-                                      std::string_view source_name,
+                                      std::string_view source_name, bool loader,
                                       platform::Failure* failure = nullptr);
 
 }  // namespace wfpack
