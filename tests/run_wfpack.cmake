@@ -26,3 +26,14 @@ function(wfpack_expect_golden)
     endif()
   endforeach()
 endfunction()
+
+# Runs a command in WORK_DIR and fails unless it exits 0; run_output is what
+# it printed.
+function(wfpack_run)
+  execute_process(COMMAND ${ARGN} WORKING_DIRECTORY "${WORK_DIR}"
+    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${ARGN}\nexited ${status}:\n${output}")
+  endif()
+  set(run_output "${output}" PARENT_SCOPE)
+endfunction()
