@@ -1,19 +1,22 @@
 # wfpack_add_image(<name> SOURCE <gpif.c> [OUTPUT_DIRECTORY <dir>]
-#                  [HEADER] [STORAGE <class>] [WARNINGS_AS_ERRORS])
+#                  [HEADER] [LOADER] [STORAGE <class>] [WARNINGS_AS_ERRORS])
 #
 # Packs the GPIF design tool's source into a C array file and a binary image
 # at build time, written into <dir> (default:
 # ${CMAKE_CURRENT_BINARY_DIR}/<name>; a relative <dir> is taken from
 # ${CMAKE_CURRENT_BINARY_DIR}): nothing is written into the source tree. A
 # relative SOURCE is taken from ${CMAKE_CURRENT_SOURCE_DIR}. With HEADER a C
-# header with the image's layout is written too (--header); STORAGE declares
-# the array const, __code, code, __xdata or xdata (--storage). With
-# WARNINGS_AS_ERRORS a warning about the source fails the build.
+# header with the image's layout is written too (--header); with LOADER the
+# header and a C source whose functions load the image into the chip
+# (--loader). STORAGE declares the array const, __code, code, __xdata or
+# xdata (--storage). With WARNINGS_AS_ERRORS a warning about the source
+# fails the build.
 #
 # Sets, in the caller's scope:
 #   <name>_C_ARRAY  full path of the C array file, <base>_dat.c
 #   <name>_BINARY   full path of the binary image, <base>_dat.bin
-#   <name>_HEADER   with HEADER, full path of the header, <base>_dat.h
+#   <name>_HEADER   with HEADER or LOADER, full path of the header, <base>_dat.h
+#   <name>_LOADER   with LOADER, full path of the loader, <base>_load.c
 # where <base> is the source's file name up to its first period.
 #
 # Both files come from one custom command that reruns whenever the source or
@@ -27,7 +30,7 @@
 # find_package(wfpack), or the one built alongside after add_subdirectory()
 # or FetchContent.
 function(wfpack_add_image name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "WARNINGS_AS_ERRORS;HEADER"
+  cmake_parse_arguments(PARSE_ARGV 1 arg "WARNINGS_AS_ERRORS;HEADER;LOADER"
     "SOURCE;OUTPUT_DIRECTORY;STORAGE" "")
   if(arg_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR
@@ -70,10 +73,15 @@ function(wfpack_add_image name)
   set(c_array "${output_dir}/${base}_dat.c")
   set(binary "${output_dir}/${base}_dat.bin")
   set(outputs "${c_array}" "${binary}")
-  if(arg_HEADER)
+  if(arg_HEADER OR arg_LOADER)
     list(APPEND options --header)
     list(APPEND outputs "${output_dir}/${base}_dat.h")
     set(${name}_HEADER "${output_dir}/${base}_dat.h" PARENT_SCOPE)
+  endif()
+  if(arg_LOADER)
+    list(APPEND options --loader)
+    list(APPEND outputs "${output_dir}/${base}_load.c")
+    set(${name}_LOADER "${output_dir}/${base}_load.c" PARENT_SCOPE)
   endif()
 
   # wfpack creates no folder: the output folder is made first.
