@@ -65,6 +65,7 @@ std::string_view conflicting_option(const CommandLine& line) {
   if (line.update) {
     if (line.show) return "--show";
     if (!line.output_dir.empty()) return "-o";
+    if (line.loader) return "--loader";
     if (line.header) return "--header";
     if (!line.storage.empty()) return "--storage";
   }
