@@ -12,7 +12,9 @@
 namespace wfpack::encoding {
 
 inline std::string quoted(const Word& word) {
-  return "'" + std::string(word.view()) + "'";
+  std::string text(1, '\'');
+  text += word.view();
+  return text += '\'';
 }
 
 // What the first cell that said a shared field said, which every later one

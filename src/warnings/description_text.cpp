@@ -30,7 +30,10 @@ std::string waveform_of(const Warning& warning) {
   std::string text;
   if (warning.bank != 0) text += "bank " + std::to_string(warning.bank) + " ";
   text += "waveform " + std::to_string(warning.waveform);
-  if (!warning.name.empty()) text += " " + quoted(warning.name.view());
+  if (!warning.name.empty()) {
+    text += ' ';
+    text += quoted(warning.name.view());
+  }
   return text;
 }
 
