@@ -30,8 +30,8 @@ const std::string_view kOptionsHelp =
     "                              says them, and write no file\n"
     "  --update=description        rewrite the description as the tables "
     "say it\n"
-    "  -n, --dry-run               with --update, say what would change, "
-    "change nothing\n"
+    "  -n, --dry-run               with --update: say what would change, "
+    "write nothing\n"
     "  -h, --help                  print this help and exit\n"
     "  --version                   print the version and exit\n"
     "  --                          end the options: names follow\n";
