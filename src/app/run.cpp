@@ -1,12 +1,11 @@
 #include "app/run.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <string_view>
-#include <system_error>
 
 #include "app/base_name.h"
 #include "app/command_line.h"
+#include "app/file_failure.h"
 #include "app/update_run.h"
 #include "app/warning_report.h"
 #include "image/gpif_image.h"
@@ -28,30 +27,6 @@ constexpr std::string_view kBanner =
 constexpr std::string_view kUsage =
     "USAGE: wfpack gpif.c\n"
     "       --> create gpif_dat.c & gpif_dat.bin file.\n";
-
-void report(TextOut& console, std::string_view what, std::string_view name) {
-  console << "File " << what << " err (" << name << ").\n";
-}
-
-// A directory opens for reading on some systems and then fails at the first
-// read; it is no source file, so it is reported as one that cannot be
-// opened. Asked only then, so that a run that reads its source makes no
-// call more than it needs.
-bool is_directory(std::string_view name) {
-  std::error_code ignored;
-  return std::filesystem::is_directory(platform::native_path(name), ignored);
-}
-
-// Tells on diagnostics, as compilers do, the file's full name and why the
-// system failed what was done with it; the message on the console, which
-// build scripts read, stays as it was. A directory where a file was meant
-// is said to be one.
-void explain(TextOut& diagnostics, std::string_view action,
-             std::string_view name, platform::Failure failure) {
-  if (is_directory(name)) failure = platform::directory_failure();
-  diagnostics << "wfpack: cannot " << action << " '" << name
-              << "': " << platform::failure_text(failure) << '\n';
-}
 
 // Reports an output file that was not written. A file that cannot be
 // created is named by the base name, as firmware build scripts expect; a

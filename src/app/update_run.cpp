@@ -1,5 +1,6 @@
 #include "app/update_run.h"
 
+#include "app/file_failure.h"
 #include "app/run.h"
 #include "app/warning_report.h"
 #include "platform/native_file.h"
@@ -33,10 +34,10 @@ int update_source_file(const CommandLine& line, std::string_view source_name,
   const platform::Failure failure = platform::last_failure();
   if (source != nullptr) std::fclose(source);
   if (!read) {
-    const std::string_view what = source == nullptr ? "open" : "read";
-    console << "File " << what << " err (" << source_name << ").\n";
-    diagnostics << "wfpack: cannot " << what << " '" << source_name
-                << "': " << platform::failure_text(failure) << '\n';
+    const std::string_view action =
+        source == nullptr || is_directory(source_name) ? "open" : "read";
+    report(console, action, source_name);
+    explain(diagnostics, action, source_name, failure);
     return kExitFailure;
   }
   GpifImage image;
