@@ -43,4 +43,43 @@ std::string interval_label(const Waveform& waveform, std::size_t column) {
   return "IF " + logic_text(waveform, interval.logic);
 }
 
+std::string cycles_words(unsigned cycles) {
+  return std::to_string(cycles) + (cycles == 1 ? " cycle" : " cycles");
+}
+
+std::string not_reached(const Timing& timing) {
+  std::string list;
+  for (std::size_t i = 0; i < kIntervalCount; ++i) {
+    if (timing.intervals[i].reached) continue;
+    if (!list.empty()) list += ' ';
+    list += static_cast<char>('0' + i);
+  }
+  return list;
+}
+
+std::string shortest_pass(const Timing& timing) {
+  if (!timing.reaches_idle) return "no path to Idle";
+  std::string words = "at least " + cycles_words(timing.shortest);
+  const std::string ns = nanoseconds(timing.shortest, timing.clock);
+  if (!ns.empty()) words += ", " + ns + " ns";
+  return words;
+}
+
+std::string time_line(const Timing& timing) {
+  std::string line = "Time: ";
+  if (timing.reaches_idle) {
+    line += "at least " + cycles_words(timing.shortest) +
+            " from interval 0 to Idle";
+    const std::string ns = nanoseconds(timing.shortest, timing.clock);
+    if (!ns.empty()) {
+      line += ", " + ns + " ns at " + std::to_string(timing.clock.mhz) + " MHz";
+    }
+  } else {
+    line += "no path from interval 0 reaches Idle";
+  }
+  const std::string missing = not_reached(timing);
+  if (!missing.empty()) line += "; not reached: " + missing;
+  return line;
+}
+
 }  // namespace wfpack::view

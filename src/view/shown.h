@@ -7,6 +7,7 @@
 
 #include "image/byte_text.h"
 #include "view/view.h"
+#include "waveform/timing.h"
 
 namespace wfpack::view {
 
@@ -35,6 +36,17 @@ std::string waveform_title(std::size_t bank, std::size_t index,
 
 // "Wait 2", "IF TCXpire AND RDY0"; "Idle" for the idle column.
 std::string interval_label(const Waveform& waveform, std::size_t column);
+
+// "1 cycle", "5 cycles".
+std::string cycles_words(unsigned cycles);
+// The intervals 0 to 6 that no run reaches, "4 5 6"; empty for none.
+std::string not_reached(const Timing& timing);
+// The shortest pass, for a title: "at least 5 cycles, 104.2 ns" (no ns for
+// an external clock), or "no path to Idle".
+std::string shortest_pass(const Timing& timing);
+// The text view's line, for scripts to read: "Time: at least 5 cycles from
+// interval 0 to Idle, 104.2 ns at 48 MHz; not reached: 4 5 6".
+std::string time_line(const Timing& timing);
 
 std::string render_text(const GpifImage& image, const BankNames& names);
 std::string render_svg(const GpifImage& image, const BankNames& names);

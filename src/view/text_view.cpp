@@ -1,6 +1,7 @@
 // The text view: IFCONFIG and InitData field by field, then each waveform
 // in the design tool's own layout, as its description block shows it
-// without the "// ", for the bytes as they are.
+// without the "// ", for the bytes as they are, and under it what is
+// known of its time.
 #include <algorithm>
 
 #include "view/shown.h"
@@ -123,7 +124,7 @@ void put_flow_state(std::string& out, const Waveform& waveform) {
 }
 
 void put_waveform(std::string& out, const std::string& title,
-                  const Waveform& waveform) {
+                  const Waveform& waveform, const Timing& timing) {
   std::string line = title;
   end_line(out, line);
   line = "Interval";
@@ -156,7 +157,8 @@ void put_waveform(std::string& out, const std::string& title,
     end_line(out, line);
   }
   if (waveform.flow.enabled) put_flow_state(out, waveform);
-  out += '\n';
+  out += time_line(timing);
+  out += "\n\n";
 }
 
 }  // namespace
@@ -166,11 +168,12 @@ std::string render_text(const GpifImage& image, const BankNames& names) {
   out.reserve(4096 + 2048 * kWaveformsPerBank * used_bank_count(image));
   put_registers(out, image, names);
   const Initialization init = decode_initialization(image);
+  const Clock clock = interface_clock(image.IfConfig);
   for_each_waveform(
       image, names,
       [&](std::size_t bank, std::size_t index, const Waveform& waveform) {
-        put_waveform(out, waveform_title(bank, index, waveform, init),
-                     waveform);
+        put_waveform(out, waveform_title(bank, index, waveform, init), waveform,
+                     waveform_timing(waveform, clock));
       });
   return out;
 }

@@ -93,12 +93,16 @@ TEST(TextView, PrintsTheDesignToolsTables) {
             "CTL 4        0         0         0         0         0         0"
             "         0         0\n"
             "CTL 5        0         0         0         0         0         0"
-            "         0         0\n\n"},
+            "         0         0\n"
+            "Time: at least 5 cycles from interval 0 to Idle, 104.2 ns at 48 "
+            "MHz; not reached: 4 5 6\n\n"},
            {"flow state", example_source(),
             "\nFlow state: interval 1, TCXpire AND TCXpire; if 0: RD# 0, WR# "
             "1, CS# 0, CTL 3 0, CTL 4 0, CTL 5 0; if 1: RD# 1, WR# 1, CS# 0, "
             "CTL 3 0, CTL 4 0, CTL 5 0; FLOWHOLDOFF 0x00, FLOWSTB 0x00, "
-            "FLOWSTBEDGE 0x01, FLOWSTBHPERIOD 0x02\n\n"},
+            "FLOWSTBEDGE 0x01, FLOWSTBHPERIOD 0x02\n"
+            "Time: at least 2 cycles from interval 0 to Idle, 41.7 ns at 48 "
+            "MHz; not reached: 2 3 4 5 6\n\n"},
            {"Tristate mode, no names", kTristateTables,
             "InitData[1]  0x80  GPIFCTLCFG: TRICTL=1 CTL0 to CTL3 "
             "tristate-able; CTL Out Tristate-able Tristate\n"
@@ -126,7 +130,9 @@ TEST(TextView, PrintsTheDesignToolsTables) {
             "CTL3         z         z         z         z         z         z"
             "         z         z\n"
             "CTL4\n"
-            "CTL5\n\n"},
+            "CTL5\n"
+            "Time: at least 1 cycle from interval 0 to Idle; not reached: 1 2 "
+            "3 4\n\n"},
            {"a role", kTristateTables, "\nBank 0, waveform 3 (single write)\n"},
            {"every role", kAllOnWaveformZero,
             "\nBank 0, waveform 0 (single read, single write, FIFO read, "
