@@ -43,6 +43,29 @@ std::string interval_label(const Waveform& waveform, std::size_t column) {
   return "IF " + logic_text(waveform, interval.logic);
 }
 
+bool is_flow_interval(const Waveform& waveform, std::size_t interval) {
+  return waveform.flow.enabled && waveform.flow.interval == interval;
+}
+
+std::string flow_either(const Waveform& waveform, std::size_t ctl) {
+  const FlowState& flow = waveform.flow;
+  if (flow.if_0[ctl] == flow.if_1[ctl]) return {};
+  return std::string(level_word(flow.if_1[ctl]).view()) + " if " +
+         logic_text(waveform, flow.logic) + ", else " +
+         std::string(level_word(flow.if_0[ctl]).view());
+}
+
+std::string_view data_role(std::size_t index, const Initialization& init) {
+  const auto serves = [&](Transfer transfer) {
+    return init.selects[static_cast<std::size_t>(transfer)] == index;
+  };
+  const bool writes =
+      serves(Transfer::SingleWrite) || serves(Transfer::FifoWrite);
+  const bool reads = serves(Transfer::SingleRead) || serves(Transfer::FifoRead);
+  if (writes == reads) return "data";
+  return writes ? "drives" : "samples";
+}
+
 std::string cycles_words(unsigned cycles) {
   return std::to_string(cycles) + (cycles == 1 ? " cycle" : " cycles");
 }

@@ -37,6 +37,16 @@ std::string waveform_title(std::size_t bank, std::size_t index,
 // "Wait 2", "IF TCXpire AND RDY0"; "Idle" for the idle column.
 std::string interval_label(const Waveform& waveform, std::size_t column);
 
+// Whether the interval is the waveform's flow state.
+bool is_flow_interval(const Waveform& waveform, std::size_t interval);
+// While the flow state runs, a CTL output whose FLOWEQ0CTL and FLOWEQ1CTL
+// levels differ follows the flow logic: "1 if TCXpire AND RDY0, else 0".
+// Empty where the two agree.
+std::string flow_either(const Waveform& waveform, std::size_t ctl);
+// What the waveform does with the data bus by the transfers it serves: a
+// write "drives" it, a read "samples" it; neither or both, "data".
+std::string_view data_role(std::size_t index, const Initialization& init);
+
 // "1 cycle", "5 cycles".
 std::string cycles_words(unsigned cycles);
 // The intervals 0 to 6 that no run reaches, "4 5 6"; empty for none.

@@ -1,180 +1,141 @@
-// The SVG view: a timing diagram for each waveform, one column per
-// interval and Idle, a trace per CTL output, the data bus, and what each
-// interval does besides; one standalone document, its text kept as text.
-#include <charconv>
+// The SVG view: a timing diagram for each waveform, true in time. The
+// horizontal axis is IFCLK cycles, with the earliest cycle and time each
+// interval can start at; a trace per CTL output and the data bus under
+// the interval labels; the decision points' arrows; what each interval
+// does besides; the flow state's bytes. Intervals no run reaches are
+// faint. One standalone document, its text kept as text.
+#include <algorithm>
 
-#include "view/escape.h"
-#include "view/shown.h"
+#include "image/byte_text.h"
+#include "view/svg_parts.h"
 
-namespace wfpack::view {
+namespace wfpack::view::svg {
 
 namespace {
 
-constexpr int kLeft = 80;  // the traces' names
-constexpr int kColumn = 120;
-constexpr int kWidth = kLeft + kColumn * static_cast<int>(kColumnCount) + 10;
-constexpr int kLane = 28;      // a trace's height
-constexpr int kTracesAt = 60;  // below the title and the interval labels
-constexpr int kBusAt = kTracesAt + kLane * static_cast<int>(kCtlCount);
-constexpr int kNotesAt = kBusAt + kLane + 8;
-constexpr int kLineStep = 11;  // between lines of small text
-constexpr int kBlock = kNotesAt + 7 * kLineStep + 12;
-
-class Svg {
- public:
-  explicit Svg(std::string& out) : out_(out) {}
-
-  Svg& operator<<(std::string_view text) {
-    out_ += text;
-    return *this;
-  }
-  Svg& operator<<(char c) {
-    out_ += c;
-    return *this;
-  }
-  Svg& operator<<(int number) {
-    char digits[12];
-    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    out_.append(digits, end);
-    return *this;
-  }
-  void text(int x, int y, std::string_view style, std::string_view words) {
-    *this << "<text x=\"" << x << "\" y=\"" << y << "\"";
-    if (!style.empty()) *this << " class=\"" << style << "\"";
-    *this << ">";
-    append_xml(out_, words);
-    *this << "</text>\n";
-  }
-
- private:
-  std::string& out_;
-};
-
-int column_x(std::size_t column) {
-  return kLeft + kColumn * static_cast<int>(column);
-}
-
-// High, low or floating, a column at a time; no line where a CTL output
-// has no level.
-void put_trace(Svg& svg, const Waveform& waveform, std::size_t ctl, int top) {
-  svg.text(4, top + 16, "n", waveform.ctl_names[ctl].view());
-  const auto binary = [](Level level) {
-    return level == Level::High || level == Level::Low;
-  };
-  Level previous = Level::None;
-  for (std::size_t column = 0; column < kColumnCount; ++column) {
-    const Level level = waveform.levels[ctl][column];
-    const int x = column_x(column);
-    if (binary(previous) && !binary(level)) svg << "\"/>\n";
-    if (level == Level::Floating) {
-      svg << "<path class=\"z\" d=\"M" << x << ' ' << top + 12 << "h" << kColumn
-          << "\"/>\n";
-    }
-    if (binary(level)) {
-      const int y = top + (level == Level::High ? 4 : 20);
-      if (binary(previous)) {
-        svg << "V" << y;
-      } else {
-        svg << "<path class=\"w\" d=\"M" << x << ' ' << y;
-      }
-      svg << "h" << kColumn;
-    }
-    previous = level;
-  }
-  if (binary(previous)) svg << "\"/>\n";
-}
-
-void put_waveform(Svg& svg, const std::string& title, const Waveform& waveform,
-                  int top) {
-  svg.text(4, top + 18, "t", title);
-  // The idle state, which the chip never executes as an interval, shaded.
-  svg << "<rect class=\"i\" x=\"" << column_x(kIdleColumn) << "\" y=\""
-      << top + 26 << "\" width=\"" << kColumn << "\" height=\"" << kNotesAt - 30
-      << "\"/>\n";
-  for (std::size_t column = 0; column <= kColumnCount; ++column) {
-    svg << "<path class=\"g\" d=\"M" << column_x(column) << ' ' << top + 26
-        << "V" << top + kNotesAt - 4 << "\"/>\n";
-  }
-  for (std::size_t column = 0; column < kColumnCount; ++column) {
-    const int x = column_x(column) + 4;
-    // "IF A op B" on two lines, "IF" above the logic.
-    if (column < kIntervalCount && waveform.intervals[column].decision) {
-      svg.text(x, top + 40, "", "IF");
-      svg.text(x, top + 52, "",
-               logic_text(waveform, waveform.intervals[column].logic));
-    } else {
-      svg.text(x, top + 40, "", interval_label(waveform, column));
-    }
-  }
-  for (std::size_t ctl = 0; ctl < kCtlCount; ++ctl) {
-    put_trace(svg, waveform, ctl,
-              top + kTracesAt + kLane * static_cast<int>(ctl));
-  }
-  const int bus = top + kBusAt;
-  svg.text(4, bus + 16, "n", "DATA");
+void put_labels(Svg& svg, const Waveform& waveform, const Timing& timing,
+                const Block& block) {
+  const int top = block.top;
   for (std::size_t i = 0; i < kIntervalCount; ++i) {
-    const Interval& interval = waveform.intervals[i];
-    const int x = column_x(i);
-    if (interval.data) {
-      svg << "<path class=\"d\" d=\"M" << x << ' ' << bus + 12 << "l4 -8h"
-          << kColumn - 8 << "l4 8l-4 8h" << 8 - kColumn << "z\"/>\n";
-    } else {
-      svg << "<path class=\"z\" d=\"M" << x << ' ' << bus + 12 << "h" << kColumn
-          << "\"/>\n";
+    const bool reached = timing.intervals[i].reached;
+    const int x = block.x[i] + kPad;
+    svg.text(x, top + kLabelBase, reached ? "l" : "l u",
+             cell(waveform, Row::IfWait, i).view());
+    if (!reached) svg.text(x, top + kLabel2Base, "x", "not reached");
+    if (waveform.intervals[i].decision) {
+      svg.text(x, top + kLabel2Base + kRow * (block.logic_row[i] + 1),
+               reached ? "s" : "s u",
+               logic_text(waveform, waveform.intervals[i].logic));
     }
-    // What the interval does besides, and a decision's targets.
-    int y = top + kNotesAt;
-    const auto note = [&](bool shown, std::string_view style,
-                          std::string_view words) {
-      if (!shown) return;
-      svg.text(x + 4, y, style, words);
-      y += kLineStep;
-    };
-    // The words of the fields that are set, as the table view says them.
-    for (const auto& [set, row] : {std::pair{interval.next, Row::NextData},
-                                   {interval.increment, Row::AddrMode},
-                                   {interval.interrupt, Row::IntTrig},
-                                   {interval.single, Row::SnglCrc}}) {
-      note(set, "m", cell(waveform, row, i).view());
+    const Notes said = notes(waveform, i);
+    for (std::size_t n = 0; n < said.count; ++n) {
+      svg.text(x, block.notes_top + kNoteRow * static_cast<int>(n + 1) - 2,
+               reached ? "m" : "m u", said.words[n].view());
     }
-    note(interval.decision, "b",
-         "1: " + std::string(cell(waveform, Row::Branch1, i).view()));
-    note(interval.decision, "b",
-         "0: " + std::string(cell(waveform, Row::Branch0, i).view()));
-    note(interval.decision && interval.re_execute, "b", "Re-Exec");
+  }
+  svg.text(block.x[kIdleColumn] + kPad, top + kLabelBase, "l", "Idle");
+}
+
+std::array<std::string, 2> flow_footer(const Waveform& waveform) {
+  if (!waveform.flow.enabled) return {};
+  const FlowState& flow = waveform.flow;
+  std::string bytes = "Flow state in interval " +
+                      std::to_string(flow.interval) + ": FLOWLOGIC " +
+                      logic_text(waveform, flow.logic);
+  const std::pair<std::string_view, std::uint8_t> values[] = {
+      {"FLOWHOLDOFF", flow.holdoff},
+      {"FLOWSTB", flow.strobe},
+      {"FLOWSTBEDGE", flow.strobe_edge},
+      {"FLOWSTBHPERIOD", flow.strobe_half_period}};
+  for (const auto& [name, value] : values) {
+    bytes += ", ";
+    bytes += name;
+    bytes += ' ';
+    append_hex(bytes, value);
+  }
+  return {bytes,
+          "How the strobe bytes shape the data, and how long the flow lasts, "
+          "are not known: the flow state is not drawn to scale."};
+}
+
+void put_waveform(Svg& svg, const Waveform& waveform, const Timing& timing,
+                  const Block& block, const std::string& title,
+                  const std::array<std::string, 2>& footer,
+                  std::string_view role) {
+  const int top = block.top;
+  svg.text(kPad, top + kTitleBase, "t", title);
+  // The idle state, which the chip never executes as an interval, shaded.
+  svg << "<rect class=\"i\" x=\"" << block.x[kIdleColumn] << "\" y=\""
+      << top + kAxisLine << "\" width=\"" << kIdle << "\" height=\""
+      << block.arrows_top - top - kAxisLine << "\"/>\n<path class=\"g\" d=\"";
+  for (std::size_t column = 0; column <= kColumnCount; ++column) {
+    svg << "M" << block.x[column] << ' ' << top + kAxisLine << "V"
+        << block.arrows_top;
+  }
+  svg << "\"/>\n";
+  put_axis(svg, waveform, timing, block);
+  put_lanes(svg, waveform, block, role);
+  put_overlays(svg, waveform, timing, block);
+  put_labels(svg, waveform, timing, block);
+  put_arrows(svg, block);
+  for (std::size_t line = 0; line < footer.size(); ++line) {
+    svg.text(kPad, block.footer + kNoteRow * static_cast<int>(line), "s",
+             footer[line]);
   }
 }
 
 }  // namespace
 
+}  // namespace wfpack::view::svg
+
+namespace wfpack::view {
+
 std::string render_svg(const GpifImage& image, const BankNames& names) {
-  const int blocks =
-      static_cast<int>(kWaveformsPerBank * used_bank_count(image));
-  std::string out;
-  out.reserve(1024 + 12288 * static_cast<std::size_t>(blocks));
-  Svg svg(out);
-  svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\""
-      << kWidth << "\" height=\"" << blocks * kBlock + 10 << "\" viewBox=\"0 0 "
-      << kWidth << ' ' << blocks * kBlock + 10
-      << "\">\n"
-         "<style>text{font-family:sans-serif;font-size:10px;fill:#000}"
-         ".t{font-size:14px;font-weight:bold}.n{font-size:11px}"
-         ".g{stroke:#ddd;fill:none}.w{stroke:#000;stroke-width:1.5;fill:none}"
-         ".z{stroke:#888;stroke-width:1.5;stroke-dasharray:4 3;fill:none}"
-         ".d{stroke:#000;fill:#cde}.m{fill:#05a}.b{fill:#a40}.i{fill:#f2f2f2}"
-         "</style>\n"
-         "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
+  using namespace svg;
+  std::string body;
+  body.reserve(4096 + 16384 * used_bank_count(image));
+  Svg writer(body);
   const Initialization init = decode_initialization(image);
+  const Clock clock = interface_clock(image.IfConfig);
   int top = 4;
+  int width = 0;
   for_each_waveform(
       image, names,
       [&](std::size_t bank, std::size_t index, const Waveform& waveform) {
-        put_waveform(svg, waveform_title(bank, index, waveform, init), waveform,
-                     top);
-        top += kBlock;
+        const Timing timing = waveform_timing(waveform, clock);
+        const std::string title = waveform_title(bank, index, waveform, init) +
+                                  "; " + shortest_pass(timing);
+        const std::array<std::string, 2> footer = flow_footer(waveform);
+        const Block block = lay_out(waveform, timing, title, footer, top);
+        put_waveform(writer, waveform, timing, block, title, footer,
+                     data_role(index, init));
+        top += block.height;
+        width = std::max(width, block.right);
       });
-  svg << "</svg>\n";
+  const int height = top + 6;
+  width = std::max(width, kLeft);
+  std::string out;
+  out.reserve(body.size() + 1024);
+  Svg svg(out);
+  svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\""
+      << width << "\" height=\"" << height << "\" viewBox=\"0 0 " << width
+      << ' ' << height
+      << "\">\n"
+         "<style>text{font-family:monospace;font-size:9px;fill:#000}"
+         ".t{font-size:13px;font-weight:bold}.n{font-size:11px}"
+         ".l{font-size:10px}.u{fill:#999}.x{fill:#c00}.c{fill:#555}"
+         ".a{fill:#a40;stroke:#fff;stroke-width:3px;paint-order:stroke}"
+         ".m{fill:#05a}.g{stroke:#ddd;fill:none}.k{stroke:#555;fill:none}"
+         ".w{stroke:#000;stroke-width:1.5;fill:none}"
+         ".z{stroke:#888;stroke-width:1.5;stroke-dasharray:4 3;fill:none}"
+         ".d{stroke:#000;fill:#cde}.e{stroke:#000;stroke-width:1.5;"
+         "fill:#ecdff5}.i{fill:#f2f2f2}.f{fill:#fff;fill-opacity:0.6}"
+         ".bk{fill:#fff}.r{stroke:#a40;fill:none}.h{fill:#a40}"
+         "</style>\n"
+         "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
+  out += body;
+  out += "</svg>\n";
   return out;
 }
 
