@@ -56,6 +56,7 @@ TEST(Options, GiveTheirOutputStatusAndFiles) {
            {{"-Werror", "--header", "-q", "-oout", "warn.c"}, 1, "", kError},
            {{"-Werror", "--loader", "-q", "-oout", "warn.c"}, 1, "", kError},
            {{"-q", "--loader", "-oout", "gpif.c"}, 0, "", "", true},
+           {{"-q", "-w", "-Werror", "-oout", "warn.c"}, 0, "", "", false},
            {{"--output-dir=out", "gpif.c", "-q", "-Werror"}, 0, "", "", true},
            {{"-q", "--header", "-obad", "gpif.c"}, kFailed, kBadOpen, kBadWhy},
            {{"--Werror", "gpif.c"}, 2, "", kUnknown, false},

@@ -19,6 +19,7 @@ const std::string_view kOptionsHelp =
     "__xdata, xdata\n"
     "  -q, --quiet                 print no banner\n"
     "  -Werror                     make warnings errors: no files, exit 1\n"
+    "  -w                          print no warnings, and fail on none\n"
     "  -Wno-description            do not compare the tables with their "
     "description\n"
     "  -Wdescription               compare them, as wfpack does by default\n"
@@ -137,6 +138,8 @@ CommandLine parse_command_line(std::span<const char* const> args) {
       line.show_format = *format;
     } else if (argument == "-Werror") {
       line.warnings_as_errors = true;
+    } else if (argument == "-w") {
+      line.no_warnings = true;
     } else if (const std::optional<bool> on =
                    warning_switch(argument, kDescriptionWarnings)) {
       line.compare_descriptions = *on;

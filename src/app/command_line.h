@@ -16,6 +16,7 @@ struct CommandLine {
   bool version = false;
   bool quiet = false;                // no banner
   bool warnings_as_errors = false;   // a warning fails the run
+  bool no_warnings = false;          // -w: none is reported, none fails
   bool compare_descriptions = true;  // -Wdescription, -Wno-description
   // --show: print the waveforms in this form, and write no file.
   bool show = false;

@@ -78,8 +78,13 @@ int convert(const CommandLine& line, std::string_view source_name,
   const std::string base = line.output_dir.empty()
                                ? base_name(source_name)
                                : base_name_in(line.output_dir, source_name);
-  const bool failed = line.warnings_as_errors && !warnings.shown().empty();
-  report_warnings(diagnostics, source_name, warnings, failed);
+  // As with compilers, -w silences every warning, so -Werror has none to
+  // fail on.
+  const bool failed =
+      line.warnings_as_errors && !line.no_warnings && !warnings.shown().empty();
+  if (!line.no_warnings) {
+    report_warnings(diagnostics, source_name, warnings, failed);
+  }
   if (line.show) {
     if (failed) return kExitWarningsAsErrors;
     adjust_ifconfig(image);
