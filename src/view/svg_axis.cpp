@@ -23,8 +23,11 @@ bool has_break(const Waveform& waveform, const Timing& timing,
 void put_axis(Svg& svg, const Waveform& waveform, const Timing& timing,
               const Block& block) {
   const int top = block.top;
-  svg.text(kPad, top + kCycleBase, "s", "cycle");
-  if (timing.clock.mhz != 0) svg.text(kPad, top + kNsBase, "s", "ns");
+  // Each number is the earliest an interval starts: a loop starts it again
+  // later.
+  svg.text(kPad, top + kCycleBase, "s", "cycle \xE2\x89\xA5");
+  if (timing.clock.mhz != 0)
+    svg.text(kPad, top + kNsBase, "s", "ns \xE2\x89\xA5");
   const int line = top + kAxisLine;
   svg << "<path class=\"k\" d=\"M" << block.x[0] << ' ' << line << "H"
       << block.x[kIdleColumn];

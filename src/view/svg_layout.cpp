@@ -17,7 +17,7 @@ int text_width(std::string_view text, int size) {
       units += 2;
     }
   }
-  return (units * size * 62 + 99) / 100;
+  return width_of_units(units, size);
 }
 
 Notes notes(const Waveform& waveform, std::size_t interval) {

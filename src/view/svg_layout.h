@@ -37,7 +37,12 @@ inline constexpr int kSmallSize = 9;
 
 // The width a monospace font gives text at size: each character 0.62 of
 // the size, one that is not ASCII counted twice, as it may be wide.
+constexpr int width_of_units(int units, int size) {
+  return (units * size * 62 + 99) / 100;
+}
 int text_width(std::string_view text, int size);
+// A name's nine bytes count nine at most.
+static_assert(kPad + width_of_units(9, kNameSize) <= kLeft);
 
 // Rows of a block, from its top: the title's baseline, the axis's cycle
 // and ns numbers and its line, the interval labels' two lines, and the

@@ -122,9 +122,11 @@ std::string render_svg(const GpifImage& image, const BankNames& names) {
       << width << "\" height=\"" << height << "\" viewBox=\"0 0 " << width
       << ' ' << height
       << "\">\n"
-         "<style>text{font-family:monospace;font-size:9px;fill:#000}"
-         ".t{font-size:13px;font-weight:bold}.n{font-size:11px}"
-         ".l{font-size:10px}.u{fill:#999}.x{fill:#c00}.c{fill:#555}"
+         "<style>text{font-family:monospace;font-size:"
+      << kSmallSize << "px;fill:#000}.t{font-size:" << kTitleSize
+      << "px;font-weight:bold}.n{font-size:" << kNameSize
+      << "px}.l{font-size:" << kLabelSize
+      << "px}.u{fill:#999}.x{fill:#c00}.c{fill:#555}"
          ".a{fill:#a40;stroke:#fff;stroke-width:3px;paint-order:stroke}"
          ".m{fill:#05a}.g{stroke:#ddd;fill:none}.k{stroke:#555;fill:none}"
          ".w{stroke:#000;stroke-width:1.5;fill:none}"

@@ -16,14 +16,18 @@
 namespace wfpack {
 namespace {
 
+using namespace view::svg;
+
 struct Box {
   int left, top, right, bottom;
   std::string text;
 };
 
 std::string unescaped(std::string text) {
-  for (const auto& [entity, c] : {std::pair{"&lt;", "<"}, {"&gt;", ">"},
-                                  {"&quot;", "\""}, {"&amp;", "&"}}) {
+  for (const auto& [entity, c] : {std::pair{"&lt;", "<"},
+                                  {"&gt;", ">"},
+                                  {"&quot;", "\""},
+                                  {"&amp;", "&"}}) {
     for (std::size_t at; (at = text.find(entity)) != std::string::npos;) {
       text.replace(at, std::string_view(entity).size(), c);
     }
@@ -32,9 +36,9 @@ std::string unescaped(std::string text) {
 }
 
 TEST(SvgView, NoTwoTextsMeet) {
-  for (const char* name : {"examples/gpif.c", "tests/data/all_banks.c",
-                           "tests/data/odd_names.c",
-                           "tests/data/long_wait.c"}) {
+  for (const char* name :
+       {"examples/gpif.c", "tests/data/all_banks.c", "tests/data/odd_names.c",
+        "tests/data/long_wait.c"}) {
     std::ifstream in(std::string(WFPACK_SOURCE_DIR) + "/" + name,
                      std::ios::binary);
     const std::string source{std::istreambuf_iterator<char>(in), {}};
@@ -49,17 +53,17 @@ TEST(SvgView, NoTwoTextsMeet) {
     const std::regex text(
         "<text x=\"(\\d+)\" y=\"(\\d+)\"(?: class=\"(\\w+)[^\"]*\")?>([^<]*)<");
     std::vector<Box> boxes;
-    for (std::sregex_iterator it(svg.begin(), svg.end(), text), end;
-         it != end; ++it) {
+    for (std::sregex_iterator it(svg.begin(), svg.end(), text), end; it != end;
+         ++it) {
       const std::string style = (*it)[3];
-      const int size = style == "t" ? 13 : style == "n" ? 11
-                       : style == "l"                   ? 10
-                                                        : 9;
+      const int size = style == "t"   ? kTitleSize
+                       : style == "n" ? kNameSize
+                       : style == "l" ? kLabelSize
+                                      : kSmallSize;
       const int x = std::stoi((*it)[1]);
       const int y = std::stoi((*it)[2]);
       const std::string words = unescaped((*it)[4]);
-      boxes.push_back(
-          {x, y - size + 2, x + view::svg::text_width(words, size), y, words});
+      boxes.push_back({x, y - size + 2, x + text_width(words, size), y, words});
     }
     ASSERT_GT(boxes.size(), 10u) << name;
     for (std::size_t a = 0; a < boxes.size(); ++a) {

@@ -1,6 +1,8 @@
 // The WaveJSON view's decision points: a lane for each reached one, its
 // logic as the label of an edge that goes nowhere, and its branches as
 // edges from it up to the intervals they go to.
+#include <utility>
+
 #include "view/wavejson_parts.h"
 
 namespace wfpack::view::wavejson {
@@ -14,7 +16,8 @@ void put_decisions(std::string& out, const Waveform& waveform,
       logic_steps(waveform, timing, steps, right);
   std::array<std::string, kColumnCount> targets;
   Nodes target_nodes(steps.total);
-  std::vector<std::string> lanes;
+  // Written after the interval lane, which holds the targets' nodes.
+  std::vector<std::pair<std::string, std::string>> lanes;
   for (std::size_t i = 0; i < kIntervalCount; ++i) {
     const IntervalTime& time = timing.intervals[i];
     if (!waveform.intervals[i].decision || !time.reached) continue;
@@ -26,8 +29,9 @@ void put_decisions(std::string& out, const Waveform& waveform,
     const std::string label = edges.names.take();
     if (label.empty()) name += " " + logic;
     nodes.put(centres[i], label);
-    if (!label.empty())
+    if (!label.empty()) {
       edges.add(edges.labels, label + '-' + label + ' ' + logic);
+    }
     const std::string from = edges.names.take();
     nodes.put(steps.first[i], from);
     for (const std::uint8_t to : {time.then_to, time.else_to}) {
@@ -46,8 +50,7 @@ void put_decisions(std::string& out, const Waveform& waveform,
         edges.add(edges.branches, from + "-|>" + else_to + " 0");
       }
     }
-    lanes.push_back(name);
-    lanes.push_back(node_list(nodes));
+    lanes.emplace_back(name, node_list(nodes));
   }
   std::vector<std::string> labels;
   const std::string wave = wave_of(waveform, timing, steps, [&](std::size_t i) {
@@ -55,9 +58,7 @@ void put_decisions(std::string& out, const Waveform& waveform,
     return '=';
   });
   put_lane(out, "interval", wave, data_list(labels) + node_list(target_nodes));
-  for (std::size_t lane = 0; lane < lanes.size(); lane += 2) {
-    put_lane(out, lanes[lane], "", lanes[lane + 1]);
-  }
+  for (const auto& [name, nodes] : lanes) put_lane(out, name, "", nodes);
 }
 
 }  // namespace wfpack::view::wavejson
