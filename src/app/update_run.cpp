@@ -45,15 +45,20 @@ int update_source_file(const CommandLine& line, std::string_view source_name,
   // What the update changes is what the description warnings would say.
   SourceWarnings warnings(false);
   scan_source_text(text, image, descriptions, warnings);
-  report_warnings(diagnostics, source_name, warnings, line.warnings_as_errors);
+  // -w silences the warnings, as for a conversion; the notes and errors of
+  // the update itself still show.
+  const bool as_errors = line.warnings_as_errors && !line.no_warnings;
+  if (!line.no_warnings) {
+    report_warnings(diagnostics, source_name, warnings, as_errors);
+  }
   const UpdateResult result =
       update_source(text, image, descriptions, line.update_kind);
-  bool failed =
-      result.failed || (line.warnings_as_errors && !warnings.shown().empty());
+  bool failed = result.failed || (as_errors && !warnings.shown().empty());
   for (const Message& message : result.messages) {
-    report(diagnostics, source_name, message, line.warnings_as_errors);
-    failed = failed || (line.warnings_as_errors &&
-                        message.kind == Message::Kind::Warning);
+    const bool warning = message.kind == Message::Kind::Warning;
+    if (warning && line.no_warnings) continue;
+    report(diagnostics, source_name, message, as_errors);
+    failed = failed || (as_errors && warning);
   }
   if (failed) return kExitWarningsAsErrors;
   if (!result.changed || line.dry_run) return kExitSuccess;
