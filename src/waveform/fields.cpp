@@ -18,25 +18,6 @@ std::uint8_t lane(const IntervalBytes& bytes, Lane which) {
   return bytes[static_cast<std::size_t>(which)];
 }
 
-void put(std::uint8_t& byte, std::uint8_t& described, std::uint8_t low,
-         std::uint8_t width, unsigned value) {
-  const std::uint8_t mask = field_mask(low, width);
-  byte = static_cast<std::uint8_t>((byte & ~mask) | ((value << low) & mask));
-  described = static_cast<std::uint8_t>(described | mask);
-}
-
-// The number after prefix in word, where word is exactly prefix and that
-// number as with_number writes it.
-bool numbered(const Word& word, std::string_view prefix, unsigned& number) {
-  const std::string_view text = word.view();
-  if (!text.starts_with(prefix) || text.size() == prefix.size()) return false;
-  const char* first = text.data() + prefix.size();
-  const char* last = text.data() + text.size();
-  const auto [end, error] = std::from_chars(first, last, number);
-  return error == std::errc{} && end == last &&
-         with_number(prefix, number) == word;
-}
-
 // The value whose word this is, or words.size() for none.
 std::size_t listed(const RowField& field, const Word& word) {
   for (std::size_t value = 0; value < field.words.size(); ++value) {
@@ -49,6 +30,17 @@ std::size_t listed(const RowField& field, const Word& word) {
 }
 
 }  // namespace
+
+bool numbered_word(const Word& word, std::string_view prefix,
+                   unsigned& number) {
+  const std::string_view text = word.view();
+  if (!text.starts_with(prefix) || text.size() == prefix.size()) return false;
+  const char* first = text.data() + prefix.size();
+  const char* last = text.data() + text.size();
+  const auto [end, error] = std::from_chars(first, last, number);
+  return error == std::errc{} && end == last &&
+         with_number(prefix, number) == word;
+}
 
 bool is_decision(const IntervalBytes& bytes) {
   const RowField& field = row_field(Row::IfWait);
@@ -103,18 +95,19 @@ WordFit set_row_word(Row row, const Word& word, const TermNames& terms,
         value = 1;
         break;
       }
-      if (!numbered(word, field.words[0], value) || value == 0 ||
+      if (!numbered_word(word, field.words[0], value) || value == 0 ||
           value > kLongestWait) {
         return WordFit::Unknown;
       }
       // Its length is the whole LenBr byte.
-      put(lane(bytes, Lane::LenBr), lane(described, Lane::LenBr), 0, 8, value);
+      set_field(lane(bytes, Lane::LenBr), lane(described, Lane::LenBr), 0, 8,
+                value);
       value = 0;
       break;
     case Wording::Target:
       if (word == field.words[1]) {
         value = 7;
-      } else if (!numbered(word, field.words[0], value) || value >= 7) {
+      } else if (!numbered_word(word, field.words[0], value) || value >= 7) {
         return WordFit::Unknown;
       }
       break;
@@ -132,12 +125,13 @@ WordFit set_row_word(Row row, const Word& word, const TermNames& terms,
       break;
     }
     case Wording::Number:
-      if (!numbered(word, "", value) || value > field_mask(0, field.width)) {
+      if (!numbered_word(word, "", value) ||
+          value > field_mask(0, field.width)) {
         return WordFit::Unknown;
       }
       break;
   }
-  put(byte, mask, field.low, field.width, value);
+  set_field(byte, mask, field.low, field.width, value);
   return WordFit::Set;
 }
 
@@ -173,40 +167,13 @@ bool set_level(const Word& word, std::size_t ctl, bool tristate,
     const bool floating = level == 2;
     if (floating && !tristate) return false;
     if (tristate) {
-      put(byte, described, at + kEnableShift, 1, floating ? 0 : 1);
+      set_field(byte, described, at + kEnableShift, 1, floating ? 0 : 1);
     }
-    if (!floating) put(byte, described, at, 1, static_cast<unsigned>(level));
+    if (!floating)
+      set_field(byte, described, at, 1, static_cast<unsigned>(level));
     return true;
   }
   return false;
-}
-
-std::uint8_t register_value(const RegisterField& field, std::uint8_t byte) {
-  return field_value(byte, field.low, field.width);
-}
-
-Word register_word(const RegisterField& field, std::uint8_t byte) {
-  const std::uint8_t value = register_value(field, byte);
-  if (field.wording == Wording::Number) return with_number("", value);
-  return field.words[value];
-}
-
-bool set_register_word(const RegisterField& field, const Word& word,
-                       std::uint8_t& byte, std::uint8_t& described) {
-  unsigned value = 0;
-  if (field.wording == Wording::Number) {
-    if (!numbered(word, "", value) || value > field_mask(0, field.width)) {
-      return false;
-    }
-  } else {
-    while (value < field.words.size() &&
-           (field.words[value].empty() || word != field.words[value])) {
-      ++value;
-    }
-    if (value == field.words.size()) return false;
-  }
-  put(byte, described, field.low, field.width, value);
-  return true;
 }
 
 }  // namespace wfpack

@@ -12,6 +12,7 @@
 
 #include "image/gpif_image.h"
 #include "waveform/fields.h"
+#include "waveform/register_fields.h"
 #include "waveform/word.h"
 
 namespace wfpack {
