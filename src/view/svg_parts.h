@@ -30,7 +30,7 @@ class Svg {
   Svg& operator<<(int number) {
     char digits[12];
     const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    out_.append(digits, end);
+    out_.append(digits, static_cast<std::size_t>(end - digits));
     return *this;
   }
   // Nothing for no words.

@@ -30,7 +30,7 @@ class HeaderText {
   HeaderText& operator<<(std::size_t number) {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    text_.append(digits, end);
+    text_.append(digits, static_cast<std::size_t>(end - digits));
     return *this;
   }
   void end_line() { text_.append(kCLineEnd); }
