@@ -3,13 +3,11 @@
 // meet, as the monospace widths the layout assumes give them.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <string>
 #include <vector>
 
-#include "support/chunk_feed.h"
+#include "support/source_text.h"
 #include "view/svg_layout.h"
 #include "view/view.h"
 
@@ -39,17 +37,8 @@ TEST(SvgView, NoTwoTextsMeet) {
   for (const char* name :
        {"examples/gpif.c", "tests/data/all_banks.c", "tests/data/odd_names.c",
         "tests/data/long_wait.c"}) {
-    std::ifstream in(std::string(WFPACK_SOURCE_DIR) + "/" + name,
-                     std::ios::binary);
-    const std::string source{std::istreambuf_iterator<char>(in), {}};
-    GpifImage image;
-    Descriptions descriptions;
-    SourceWarnings warnings;
-    testing_support::scan_in_chunks(source, source.size() + 1, best_kernel(),
-                                    image, descriptions, warnings);
-    adjust_ifconfig(image);
-    const std::string svg =
-        render_view(ViewFormat::Svg, image, descriptions.bank_names());
+    const std::string svg = testing_support::shown(
+        testing_support::project_file(name), ViewFormat::Svg);
     const std::regex text(
         "<text x=\"(\\d+)\" y=\"(\\d+)\"(?: class=\"(\\w+)[^\"]*\")?>([^<]*)<");
     std::vector<Box> boxes;

@@ -17,13 +17,7 @@ using testing_support::example_source;
 using testing_support::kTristateTables;
 
 std::string shown(const std::string& source) {
-  GpifImage image;
-  Descriptions descriptions;
-  SourceWarnings warnings;
-  testing_support::scan_in_chunks(source, source.size() + 1, best_kernel(),
-                                  image, descriptions, warnings);
-  adjust_ifconfig(image);
-  return render_view(ViewFormat::Text, image, descriptions.bank_names());
+  return testing_support::shown(source, ViewFormat::Text);
 }
 
 // Every transfer served by waveform 0.

@@ -14,6 +14,7 @@
 
 #include "image/gpif_image.h"
 #include "support/chunk_feed.h"
+#include "view/view.h"
 
 namespace wfpack::testing_support {
 
@@ -44,15 +45,30 @@ inline std::string with_crlf(std::string_view text) {
   return out;
 }
 
-inline std::string example_source() {
-  std::ifstream in(std::string(WFPACK_SOURCE_DIR) + "/examples/gpif.c",
+// A file of the project's, by its path from the project's root.
+inline std::string project_file(const std::string& path) {
+  std::ifstream in(std::string(WFPACK_SOURCE_DIR) + "/" + path,
                    std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
+inline std::string example_source() { return project_file("examples/gpif.c"); }
+
+// What --show prints for a source.
+inline std::string shown(const std::string& source, ViewFormat format) {
+  GpifImage image;
+  Descriptions descriptions;
+  SourceWarnings warnings;
+  scan_in_chunks(source, source.size() + 1, best_kernel(), image, descriptions,
+                 warnings);
+  adjust_ifconfig(image);
+  return render_view(format, image, descriptions.bank_names());
+}
+
 // The text with the first "from" after each of "marks", in turn, made "to".
-inline std::string edited(std::string text, std::initializer_list<const char*> marks,
-                   const std::string& from, const std::string& to) {
+inline std::string edited(std::string text,
+                          std::initializer_list<const char*> marks,
+                          const std::string& from, const std::string& to) {
   std::size_t at = 0;
   for (const char* mark : marks) at = text.find(mark, at);
   at = text.find(from, at);
