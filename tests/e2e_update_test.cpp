@@ -34,8 +34,8 @@ const std::string kExample =
 // --update=tables.
 const std::string kEdited =
     replaced(kExample, "Wait 2    Wait 1    IF", "Wait 3    Wait 1    IF");
-const std::string kUpdated = replaced(kEdited, "0x02,     0x01,     0x38",
-                                      "0x03,     0x01,     0x38");
+const std::string kUpdated =
+    replaced(kEdited, "0x02,     0x01,     0x38", "0x03,     0x01,     0x38");
 const std::string kNote =
     "gpif.c:173: note: bank 0 waveform 2 'FIFO Rd' interval 1 IF/Wait: "
     "'Wait 2' -> 'Wait 3' (0x02 -> 0x03)\n";
@@ -45,8 +45,9 @@ struct Updated {
   std::string text;  // of gpif.c afterwards
 };
 
-Updated update(const ScratchDir& scratch, const std::vector<std::string>& options,
-           const std::string& source = kEdited) {
+Updated update(const ScratchDir& scratch,
+               const std::vector<std::string>& options,
+               const std::string& source = kEdited) {
   std::ofstream(scratch.path() / "gpif.c", std::ios::binary) << source;
   std::vector<std::string> arguments = options;
   arguments.push_back("gpif.c");
@@ -57,8 +58,9 @@ Updated update(const ScratchDir& scratch, const std::vector<std::string>& option
 TEST(UpdateRun, RewritesTheSourceOrSaysWhatItWould) {
   for (const bool dry_run : {false, true}) {
     const ScratchDir scratch;
-    const Updated run = update(scratch, dry_run ? std::vector<std::string>{"-n", "--update", "tables"}
-                                             : std::vector<std::string>{"--update=tables"});
+    const Updated run = update(
+        scratch, dry_run ? std::vector<std::string>{"-n", "--update", "tables"}
+                         : std::vector<std::string>{"--update=tables"});
     EXPECT_EQ(run.outcome.status, 0);
     EXPECT_EQ(run.outcome.output, "");
     EXPECT_EQ(run.outcome.errors, console_lines(kNote));
@@ -70,8 +72,10 @@ TEST(UpdateRun, RewritesTheSourceOrSaysWhatItWould) {
 TEST(UpdateRun, LeavesASourceThatAgreesUntouched) {
   const ScratchDir scratch;
   std::ofstream(scratch.path() / "gpif.c", std::ios::binary) << kExample;
-  const auto earlier = fs::file_time_type::clock::now() - std::chrono::hours(1);
-  fs::last_write_time(scratch.path() / "gpif.c", earlier);
+  // An hour ago, as the file system keeps it: Windows keeps 100 ns steps.
+  fs::last_write_time(scratch.path() / "gpif.c",
+                      fs::file_time_type::clock::now() - std::chrono::hours(1));
+  const auto earlier = fs::last_write_time(scratch.path() / "gpif.c");
   for (const char* kind : {"--update=tables", "--update=description"}) {
     const Outcome outcome = run_wfpack({kind, "gpif.c"}, scratch.path());
     EXPECT_EQ(outcome.status, 0);
@@ -96,8 +100,8 @@ TEST(UpdateRun, FailsWholeAndLeavesTheSourceAsItWas) {
                   fs::perm_options::add);
   EXPECT_EQ(outcome.status, kFailureExitStatus);
   EXPECT_EQ(outcome.errors,
-            console_lines(kNote + "wfpack: cannot update 'gpif.c': " +
-                          kNoWrite + "\n"));
+            console_lines(
+                kNote + "wfpack: cannot update 'gpif.c': " + kNoWrite + "\n"));
   EXPECT_EQ(read(scratch.path() / "gpif.c"), kEdited);
 #ifndef _WIN32
   // A write that fails part way, as on a full disk.
@@ -106,9 +110,8 @@ TEST(UpdateRun, FailsWholeAndLeavesTheSourceAsItWas) {
     outcome = run_wfpack({"--update=tables", "gpif.c"}, scratch.path());
   }
   EXPECT_EQ(outcome.status, kFailureExitStatus);
-  EXPECT_EQ(outcome.errors,
-            kNote + "wfpack: cannot update 'gpif.c': " +
-                std::strerror(EFBIG) + "\n");
+  EXPECT_EQ(outcome.errors, kNote + "wfpack: cannot update 'gpif.c': " +
+                                std::strerror(EFBIG) + "\n");
   EXPECT_EQ(read(scratch.path() / "gpif.c"), kEdited);
   // Through a symbolic link, to the file it names, whose mode stays.
   fs::rename(scratch.path() / "gpif.c", scratch.path() / "real.c");
