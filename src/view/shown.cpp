@@ -34,6 +34,19 @@ std::string waveform_title(std::size_t bank, std::size_t index,
   return title + " (" + (roles.empty() ? std::string("none") : roles) + ")";
 }
 
+void append_strobe_bytes(std::string& out, const FlowState& flow) {
+  // FLOWHOLDOFF and the three registers after it.
+  constexpr std::size_t kFirst = 4;
+  const std::uint8_t values[] = {flow.holdoff, flow.strobe, flow.strobe_edge,
+                                 flow.strobe_half_period};
+  for (std::size_t i = 0; i < std::size(values); ++i) {
+    if (i != 0) out += ", ";
+    out += kFlowRegisters[kFirst + i];
+    out += ' ';
+    append_hex(out, values[i]);
+  }
+}
+
 std::string interval_label(const Waveform& waveform, std::size_t column) {
   if (column == kIdleColumn) return "Idle";
   const Interval& interval = waveform.intervals[column];

@@ -34,6 +34,10 @@ std::string waveform_title(std::size_t bank, std::size_t index,
                            const Waveform& waveform,
                            const Initialization& init);
 
+// "FLOWHOLDOFF 0x00, FLOWSTB 0x00, FLOWSTBEDGE 0x01, FLOWSTBHPERIOD 0x02":
+// the flow-state bytes whose effect is not known, shown as values.
+void append_strobe_bytes(std::string& out, const FlowState& flow);
+
 // "Wait 2", "IF TCXpire AND RDY0"; "Idle" for the idle column.
 std::string interval_label(const Waveform& waveform, std::size_t column);
 

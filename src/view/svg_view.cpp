@@ -42,17 +42,8 @@ std::array<std::string, 2> flow_footer(const Waveform& waveform) {
   std::string bytes = "Flow state in interval " +
                       std::to_string(flow.interval) + ": FLOWLOGIC " +
                       logic_text(waveform, flow.logic);
-  const std::pair<std::string_view, std::uint8_t> values[] = {
-      {"FLOWHOLDOFF", flow.holdoff},
-      {"FLOWSTB", flow.strobe},
-      {"FLOWSTBEDGE", flow.strobe_edge},
-      {"FLOWSTBHPERIOD", flow.strobe_half_period}};
-  for (const auto& [name, value] : values) {
-    bytes += ", ";
-    bytes += name;
-    bytes += ' ';
-    append_hex(bytes, value);
-  }
+  bytes += ", ";
+  append_strobe_bytes(bytes, flow);
   return {bytes,
           "How the strobe bytes shape the data, and how long the flow lasts, "
           "are not known: the flow state is not drawn to scale."};

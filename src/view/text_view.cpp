@@ -109,17 +109,8 @@ void put_flow_state(std::string& out, const Waveform& waveform) {
   put_levels(line, waveform, [&](std::size_t ctl) { return flow.if_0[ctl]; });
   line += "; if 1: ";
   put_levels(line, waveform, [&](std::size_t ctl) { return flow.if_1[ctl]; });
-  const std::pair<std::string_view, std::uint8_t> bytes[] = {
-      {"FLOWHOLDOFF", flow.holdoff},
-      {"FLOWSTB", flow.strobe},
-      {"FLOWSTBEDGE", flow.strobe_edge},
-      {"FLOWSTBHPERIOD", flow.strobe_half_period}};
-  for (const auto& [name, value] : bytes) {
-    line += name == bytes[0].first ? "; " : ", ";
-    line += name;
-    line += ' ';
-    append_hex(line, value);
-  }
+  line += "; ";
+  append_strobe_bytes(line, flow);
   end_line(out, line);
 }
 
